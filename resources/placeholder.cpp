@@ -1,0 +1,1 @@
+// The library's only content is its compiled-in resources.

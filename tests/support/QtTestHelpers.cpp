@@ -1,0 +1,41 @@
+#include "QtTestHelpers.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest/QTest>
+
+namespace mrv::test {
+
+bool answerNextModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& answer,
+                     int timeoutMs)
+{
+    bool answered = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || answered)
+            return;
+        answered = true;
+        poll.stop();
+        answer(modal);
+    });
+    poll.start();
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        // A modal that is never answered would hang the suite: close it.
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    guard.start(timeoutMs);
+    trigger();
+    // Non-modal triggers return before the poll has run.
+    (void)QTest::qWaitFor([&] { return answered; }, timeoutMs);
+    poll.stop();
+    return answered;
+}
+
+} // namespace mrv::test

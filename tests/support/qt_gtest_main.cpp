@@ -1,0 +1,15 @@
+#include "ui/UiStyle.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    // Window tests never need a display; an explicit platform still wins.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    mrv::ui::applyApplicationStyle(app);
+    return RUN_ALL_TESTS();
+}

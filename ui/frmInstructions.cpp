@@ -1,0 +1,3 @@
+#include "frmInstructions.h"
+
+frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {}

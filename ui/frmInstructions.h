@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class frmInstructions : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmInstructions(QWidget* parent = nullptr);
+};

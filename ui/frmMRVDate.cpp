@@ -1,0 +1,3 @@
+#include "frmMRVDate.h"
+
+frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent) {}
