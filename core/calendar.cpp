@@ -1,11 +1,126 @@
 #include "core/calendar.hpp"
+
+#include "core/numeric.hpp"
+
+#include <cmath>
+#include <cstdint>
+
 namespace mrv {
-ConversionOutcome convert(std::optional<CalendarKind>, std::string_view, std::string_view)
+namespace {
+
+// Inclusive limits on the entered value. They keep every derived AW year in
+// -32767..32767 and every derived 16-bit value inside its type.
+constexpr float kScLowest = 1147.0f;   // hundredfold SC 11.47
+constexpr float kScHighest = 66681.0f; // hundredfold SC 666.81
+constexpr double kEyLowest = -30681.0;
+constexpr double kEyHighest = 34853.0;
+constexpr std::int16_t kAwLowest = -32767;
+constexpr std::int16_t kAwHighest = 30681;
+
+// Working values of one request; every request starts from these.
+struct Working {
+    float scValue = 0.0f;
+    DynamicNumber eyValue;
+    std::int16_t awValue = 0;
+};
+
+std::string resultLine(const Working& w, std::string_view separator)
 {
-    return ConversionOutcome::outOfRange();
+    std::string line = "SC ";
+    line += fixedTwoDecimalText(w.scValue, separator);
+    line += "  -  EY ";
+    // The limits keep the EY year away from -32768, the one value whose
+    // absolute value would not fit.
+    line += w.eyValue.abs().value_or(DynamicNumber{}).text(separator);
+    line += w.eyValue > 0.0 ? " AD  -  " : " BC  -  ";
+    line += w.awValue < 0 ? "BW " : "AW ";
+    line += numberText(static_cast<std::int16_t>(w.awValue < 0 ? -w.awValue : w.awValue));
+    return line;
 }
-std::optional<CalendarKind> calendarFromName(std::string_view)
+
+// Each path returns false for an entry outside its calendar's limits,
+// oversized entries that the working types cannot hold included.
+bool fromSpaceCentury(std::string_view text, Working& w)
 {
+    std::optional<double> entry = readLeadingNumber(text);
+    if (!entry)
+        return false;
+    std::optional<float> hundredfold = toSingle(*entry * 100.0);
+    if (!hundredfold || !(*hundredfold <= kScHighest && *hundredfold >= kScLowest))
+        return false;
+    const double h = *hundredfold;
+    w.awValue = *roundToInt16(h - 33914.0);
+    // This path has no year 0: hundredfold 31829 is 1 AD and 31828 is 1 BC.
+    w.eyValue = DynamicNumber(*toSingle(h >= 31829.0 ? h - 31828.0 : h - 31829.0));
+    w.scValue = *toSingle(h / 100.0);
+    return true;
+}
+
+bool fromEarthYear(std::string_view text, Working& w)
+{
+    std::optional<double> entry = readLeadingNumber(text);
+    if (!entry || *entry > kEyHighest || *entry < kEyLowest)
+        return false;
+    const double year = *entry;
+    w.eyValue = DynamicNumber(year);
+    w.awValue = *roundToInt16(year - 2086.0);
+    w.scValue = *toSingle(year > 0.0 ? year * 0.01 + 318.28 : 318.27 - std::fabs(year) * 0.01);
+    return true;
+}
+
+bool fromAfterWar(std::string_view text, Working& w)
+{
+    std::optional<double> entry = readLeadingNumber(text);
+    std::optional<std::int16_t> year = entry ? roundToInt16(*entry) : std::nullopt;
+    if (!year || *year > kAwHighest || *year < kAwLowest)
+        return false;
+    w.awValue = *year;
+    // This path keeps the year 0: AW -2086 is EY 0.
+    w.eyValue = DynamicNumber(static_cast<std::int16_t>(*year + 2086));
+    w.scValue = *toSingle(*year * 0.01 + 339.14);
+    return true;
+}
+
+} // namespace
+
+ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
+                          std::string_view decimalSeparator)
+{
+    Working w;
+    if (calendar == CalendarKind::SC) {
+        if (!fromSpaceCentury(text, w))
+            return ConversionOutcome::outOfRange();
+    } else if (calendar == CalendarKind::EY) {
+        // Only the plain text "0" names the missing year; "00" or " 0" read as
+        // 0 and convert.
+        if (text == "0")
+            return ConversionOutcome::yearZero();
+        if (!fromEarthYear(text, w))
+            return ConversionOutcome::outOfRange();
+    } else if (calendar == CalendarKind::AW) {
+        if (!fromAfterWar(text, w))
+            return ConversionOutcome::outOfRange();
+    }
+    return ConversionOutcome::converted(resultLine(w, decimalSeparator));
+}
+
+std::optional<CalendarKind> calendarFromName(std::string_view name)
+{
+    auto equals = [name](std::string_view candidate) {
+        if (name.size() != candidate.size())
+            return false;
+        for (std::size_t i = 0; i < name.size(); ++i)
+            if ((name[i] | 0x20) != candidate[i])
+                return false;
+        return true;
+    };
+    if (equals("sc"))
+        return CalendarKind::SC;
+    if (equals("ey"))
+        return CalendarKind::EY;
+    if (equals("aw"))
+        return CalendarKind::AW;
     return std::nullopt;
 }
+
 } // namespace mrv

@@ -1,1 +1,199 @@
+#include "core/calendar.hpp"
+#include "core/numeric.hpp"
+
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+using mrv::CalendarKind;
+using mrv::ConversionOutcome;
+
+namespace {
+
+constexpr auto SC = CalendarKind::SC;
+constexpr auto EY = CalendarKind::EY;
+constexpr auto AW = CalendarKind::AW;
+
+struct LineCase {
+    std::optional<CalendarKind> calendar;
+    const char* text;
+    const char* line;
+};
+
+class ConvertedLines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ConvertedLines, GiveTheExactLine)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(mrv::convert(c.calendar, c.text), ConversionOutcome::converted(c.line)) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Ordinary, ConvertedLines,
+                         ::testing::Values(LineCase{SC, "361.98", "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+                                           LineCase{AW, "2284", "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+                                           LineCase{AW, "0", "SC 339.14  -  EY 2086 AD  -  AW 0"},
+                                           LineCase{SC, "339.14", "SC 339.14  -  EY 2086 AD  -  AW 0"},
+                                           LineCase{EY, "2002", "SC 338.30  -  EY 2002 AD  -  BW 84"},
+                                           LineCase{std::nullopt, "361.98", "SC 0.00  -  EY 0 BC  -  AW 0"}));
+
+INSTANTIATE_TEST_SUITE_P(Limits, ConvertedLines,
+                         ::testing::Values(LineCase{SC, "11.47", "SC 11.47  -  EY 30682 BC  -  BW 32767"},
+                                           LineCase{SC, "666.81", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
+                                           LineCase{EY, "34853", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
+                                           LineCase{EY, "-30681", "SC 11.46  -  EY 30681 BC  -  BW 32767"},
+                                           LineCase{AW, "30681", "SC 645.95  -  EY 32767 AD  -  AW 30681"},
+                                           LineCase{AW, "-32767", "SC 11.47  -  EY 30681 BC  -  BW 32767"}));
+
+INSTANTIATE_TEST_SUITE_P(AroundYearZero, ConvertedLines,
+                         ::testing::Values(LineCase{EY, "0.0", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "00", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, " 0", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "0 ", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "-0", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "+0", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "abc", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "", "SC 318.27  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{EY, "-1", "SC 318.26  -  EY 1 BC  -  BW 2087"},
+                                           LineCase{SC, "318.28", "SC 318.28  -  EY 1 BC  -  BW 2086"},
+                                           LineCase{SC, "318.27", "SC 318.27  -  EY 2 BC  -  BW 2087"},
+                                           LineCase{SC, "318.29", "SC 318.29  -  EY 1 AD  -  BW 2085"},
+                                           LineCase{AW, "-2086", "SC 318.28  -  EY 0 BC  -  BW 2086"},
+                                           LineCase{AW, "-2087", "SC 318.27  -  EY 1 BC  -  BW 2087"},
+                                           LineCase{AW, "", "SC 339.14  -  EY 2086 AD  -  AW 0"}));
+
+INSTANTIATE_TEST_SUITE_P(Fractions, ConvertedLines,
+                         ::testing::Values(LineCase{EY, "2002.5", "SC 338.30  -  EY 2002.5 AD  -  BW 84"},
+                                           LineCase{EY, "2002.7", "SC 338.31  -  EY 2002.7 AD  -  BW 83"},
+                                           LineCase{EY, "0.5", "SC 318.29  -  EY 0.5 AD  -  BW 2086"},
+                                           LineCase{AW, "1.5", "SC 339.16  -  EY 2088 AD  -  AW 2"},
+                                           LineCase{AW, "2.5", "SC 339.16  -  EY 2088 AD  -  AW 2"},
+                                           LineCase{SC, "361.985", "SC 361.98  -  EY 4370.5 AD  -  AW 2284"},
+                                           LineCase{SC, "361.981",
+                                                    "SC 361.98  -  EY 4370.102 AD  -  AW 2284"},
+                                           LineCase{SC, "318.285", "SC 318.29  -  EY 0.5 BC  -  BW 2086"},
+                                           LineCase{EY, "1e-7", "SC 318.28  -  EY 1E-07 AD  -  BW 2086"}));
+
+INSTANTIATE_TEST_SUITE_P(Reading, ConvertedLines,
+                         ::testing::Values(LineCase{SC, "361,98", "SC 361.00  -  EY 4272 AD  -  AW 2186"},
+                                           LineCase{SC, " 3 6 1 . 9 8 ",
+                                                    "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+                                           LineCase{SC, "3.6198e2", "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+                                           LineCase{AW, "&H8FC", "SC 362.14  -  EY 4386 AD  -  AW 2300"},
+                                           LineCase{AW, "&HFFFF", "SC 339.13  -  EY 2085 AD  -  BW 1"}));
+
+struct RefusalCase {
+    CalendarKind calendar;
+    const char* text;
+};
+
+class Refusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(Refusals, AreOutOfRange)
+{
+    EXPECT_EQ(mrv::convert(GetParam().calendar, GetParam().text), ConversionOutcome::outOfRange())
+        << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, Refusals,
+    ::testing::Values(RefusalCase{SC, "11.46"}, RefusalCase{SC, "666.82"}, RefusalCase{SC, "0"},
+                      RefusalCase{SC, ""}, RefusalCase{SC, "-361.98"}, RefusalCase{SC, "abc"},
+                      RefusalCase{EY, "34854"}, RefusalCase{EY, "34853.0001"}, RefusalCase{EY, "-30682"},
+                      RefusalCase{EY, "-30681.0001"}, RefusalCase{AW, "30682"}, RefusalCase{AW, "32767"},
+                      RefusalCase{AW, "30681.5"}, RefusalCase{AW, "-32768"}, RefusalCase{AW, "-32767.5"}));
+
+// Entries too large for the working types get the same refusal, never a
+// wrapped value.
+INSTANTIATE_TEST_SUITE_P(Oversized, Refusals,
+                         ::testing::Values(RefusalCase{SC, "1e309"}, RefusalCase{EY, "1e309"},
+                                           RefusalCase{AW, "1e309"}, RefusalCase{SC, "-1e309"},
+                                           RefusalCase{SC, "1e37"}, RefusalCase{SC, "-1e37"},
+                                           RefusalCase{AW, "32768"}, RefusalCase{AW, "40000"},
+                                           RefusalCase{AW, "-32768.6"}, RefusalCase{AW, "1e300"},
+                                           RefusalCase{AW, "&H10000"}, RefusalCase{EY, "&O200000"},
+                                           RefusalCase{SC, "&H1FFFF"}));
+
+TEST(YearZero, OnlyThePlainTextZeroOnEarthYears)
+{
+    EXPECT_EQ(mrv::convert(EY, "0"), ConversionOutcome::yearZero());
+    EXPECT_EQ(mrv::convert(AW, "0").kind, ConversionOutcome::Kind::Converted);
+    EXPECT_EQ(mrv::convert(SC, "0"), ConversionOutcome::outOfRange());
+}
+
+TEST(DecimalSeparator, AppliesToEveryWrittenNumber)
+{
+    EXPECT_EQ(mrv::convert(SC, "361.98", ",").line, "SC 361,98  -  EY 4370 AD  -  AW 2284");
+    EXPECT_EQ(mrv::convert(SC, "361.985", ",").line, "SC 361,98  -  EY 4370,5 AD  -  AW 2284");
+    EXPECT_EQ(mrv::convert(EY, "2002.5", ",").line, "SC 338,30  -  EY 2002,5 AD  -  BW 84");
+    // Reading keeps "." whatever the writing separator.
+    EXPECT_EQ(mrv::convert(SC, "361,98", ",").line, "SC 361,00  -  EY 4272 AD  -  AW 2186");
+}
+
+std::string twoDecimals(int hundredfold)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%d.%02d", hundredfold / 100, hundredfold % 100);
+    return buffer;
+}
+
+// The AW year on a line, signed (BW years negative).
+int awYearOf(const std::string& line)
+{
+    auto bw = line.rfind("BW ");
+    if (bw != std::string::npos)
+        return -std::stoi(line.substr(bw + 3));
+    return std::stoi(line.substr(line.rfind("AW ") + 3));
+}
+
+TEST(WholeRange, EveryTwoDecimalScEntryConvertsToItsAwYear)
+{
+    for (int h = 1147; h <= 66681; ++h) {
+        ConversionOutcome out = mrv::convert(SC, twoDecimals(h));
+        ASSERT_EQ(out.kind, ConversionOutcome::Kind::Converted) << twoDecimals(h);
+        ASSERT_EQ(out.line.substr(0, 3 + twoDecimals(h).size() + 2), "SC " + twoDecimals(h) + "  ")
+            << out.line;
+        ASSERT_EQ(awYearOf(out.line), h - 33914) << out.line;
+    }
+}
+
+TEST(WholeRange, EveryAwYearRoundTripsThroughItsScText)
+{
+    for (int aw = -32767; aw <= 30681; ++aw) {
+        ConversionOutcome out = mrv::convert(AW, std::to_string(aw));
+        ASSERT_EQ(out.kind, ConversionOutcome::Kind::Converted) << aw;
+        ASSERT_EQ(awYearOf(out.line), aw) << out.line;
+        std::string scText = out.line.substr(3, out.line.find(' ', 3) - 3);
+        ConversionOutcome back = mrv::convert(SC, scText);
+        ASSERT_EQ(back.kind, ConversionOutcome::Kind::Converted) << scText;
+        ASSERT_EQ(awYearOf(back.line), aw) << scText;
+    }
+}
+
+TEST(WholeRange, EveryWholeEarthYearAgreesWithTheAwPath)
+{
+    for (int ey = -30681; ey <= 34853; ++ey) {
+        if (ey == 0)
+            continue;
+        ConversionOutcome out = mrv::convert(EY, std::to_string(ey));
+        ASSERT_EQ(out.kind, ConversionOutcome::Kind::Converted) << ey;
+        ASSERT_EQ(awYearOf(out.line), ey - 2086) << out.line;
+        if (ey - 2086 <= 30681 && ey > 0) {
+            // For AD years both paths tell the same SC date.
+            ConversionOutcome viaAw = mrv::convert(AW, std::to_string(ey - 2086));
+            ASSERT_EQ(out.line, viaAw.line) << ey;
+        }
+    }
+}
+
+TEST(CalendarNames, ParseInAnyCase)
+{
+    EXPECT_EQ(mrv::calendarFromName("sc"), SC);
+    EXPECT_EQ(mrv::calendarFromName("EY"), EY);
+    EXPECT_EQ(mrv::calendarFromName("Aw"), AW);
+    EXPECT_EQ(mrv::calendarFromName("a"), std::nullopt);
+    EXPECT_EQ(mrv::calendarFromName("awx"), std::nullopt);
+    EXPECT_EQ(mrv::calendarFromName("3c"), std::nullopt);
+}
+
+} // namespace
