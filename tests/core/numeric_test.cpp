@@ -226,6 +226,9 @@ INSTANTIATE_TEST_SUITE_P(Table, FixedTwoDecimalText,
                                            FixedCase{361.985f, ".", "361.98"},
                                            FixedCase{338.305f, ".", "338.30"},
                                            FixedCase{318.285f, ".", "318.29"},
+                                           // Exact binary ties go to the even digit.
+                                           FixedCase{318.125f, ".", "318.12"},
+                                           FixedCase{318.375f, ".", "318.38"},
                                            FixedCase{1e10f, ".", "10000000000.00"}));
 
 TEST(DynamicNumberTest, KindDecidesTextAndAbsoluteValue)
