@@ -3,8 +3,10 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QApplication;
+class QStyle;
 
 namespace mrv::ui {
 
@@ -19,9 +21,20 @@ inline QRect twipsRect(int left, int top, int width, int height)
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// The design's "MS Sans Serif" at the given size, or its substitute where
-// that family does not exist.
+// The family the design names, "MS Sans Serif", where it is installed;
+// otherwise Liberation Sans (tools/setup-deps.sh installs it), whose widths
+// come closest; otherwise the platform's default face. Chosen explicitly:
+// left to fontconfig, a missing family silently becomes a wider face
+// (DejaVu Sans) and cuts the captions.
+QString designFamily();
+
+// The design's font at the given size.
 QFont designFont(qreal pointSize = 8.25, bool bold = false);
+
+// The style every window uses: Fusion, with the classic 13-pixel option and
+// check indicators and a narrow gap before their captions, so captions
+// sized for the design's controls fit.
+QStyle* createDesignStyle();
 
 // Sets the application style and default font used by every window.
 void applyApplicationStyle(QApplication& app);

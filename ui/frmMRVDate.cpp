@@ -1,3 +1,443 @@
 #include "frmMRVDate.h"
 
-frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent) {}
+#include "UiStyle.h"
+#include "app/OpenWebPage.h"
+#include "app/WebAddresses.h"
+#include "core/calendar.hpp"
+#include "core/numeric.hpp"
+#include "frmAbout.h"
+#include "frmInstructions.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QWindow>
+
+#include <chrono>
+#include <cmath>
+
+using mrv::ui::twips;
+using mrv::ui::twipsRect;
+
+namespace mrv::ui {
+
+bool AccessKeyFrame::event(QEvent* event)
+{
+    // The frame registers no shortcut but its access key.
+    if (event->type() == QEvent::Shortcut && buddy_) {
+        buddy_->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
+void PictureBox::setSource(const QString& resourcePath)
+{
+    source_ = resourcePath;
+    decoded_ = false;
+    clear();
+}
+
+QPixmap PictureBox::picture()
+{
+    if (!decoded_ && !source_.isEmpty()) {
+        decoded_ = true;
+        QLabel::setPixmap(QPixmap(source_));
+    }
+    return pixmap();
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    source_.clear();
+    decoded_ = true;
+    QLabel::setPixmap(picture);
+}
+
+} // namespace mrv::ui
+
+namespace {
+
+constexpr const char* kPrefixes[] = {"SC", "EY", "AW"};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The selection is what the user sees of txtInputBox_GotFocus; Qt reports a
+// return to the window or from a popup as focus too, which the design does
+// not count as the box receiving the focus.
+bool countsAsGotFocus(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMRVDate"));
+    setWindowTitle(QStringLiteral("Morvane Timeline Date Converter"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/mrvdate-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+
+    createControls();
+    createMenu();
+
+    // The client area is the design's; the menu bar sits above it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+
+    Form_Load();
+}
+
+void frmMRVDate::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips(7380), twips(2805));
+    setCentralWidget(client);
+
+    Label1 = makeLabel(client, "Label1", QStringLiteral("Morvane Timeline Date Converter"),
+                       twipsRect(120, 120, 4215, 255));
+    Label1->setFont(mrv::ui::designFont(8.25, true));
+
+    Frame1 = new mrv::ui::AccessKeyFrame(QStringLiteral("Enter &date to convert"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(120, 480, 5295, 1575));
+
+    lblDatePrefix = makeLabel(Frame1, "lblDatePrefix", QStringLiteral("SC"), twipsRect(120, 400, 375, 255));
+    lblDatePrefix->setFont(mrv::ui::designFont(8.25, true));
+
+    txtInputBox = new QLineEdit(Frame1);
+    txtInputBox->setObjectName(QStringLiteral("txtInputBox"));
+    txtInputBox->setGeometry(twipsRect(480, 360, 975, 285));
+    txtInputBox->setAccessibleName(QStringLiteral("Date to convert"));
+    txtInputBox->setAccessibleDescription(
+        QStringLiteral("The date on the chosen calendar; the calendar's prefix stands left of it"));
+    txtInputBox->installEventFilter(this);
+    Frame1->setBuddy(txtInputBox);
+
+    cmdConvert = new QPushButton(QStringLiteral("&Convert"), Frame1);
+    cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
+    cmdConvert->setGeometry(twipsRect(2160, 360, 1215, 375));
+    cmdConvert->setDefault(true);
+    cmdConvert->setAccessibleDescription(QStringLiteral("Converts the date to all three calendars"));
+
+    Label2 =
+        makeLabel(Frame1, "Label2", QStringLiteral("Convert date from:"), twipsRect(120, 840, 1455, 255));
+
+    const struct {
+        const char* caption;
+        const char* accessibleName;
+        QRect geometry;
+    } options[] = {
+        {"&Space Century (SC)", "Convert from Space Century (SC)", twipsRect(120, 1080, 1695, 255)},
+        {"&Earth Year (EY)", "Convert from Earth Year (EY)", twipsRect(2040, 1080, 1455, 255)},
+        {"&After War (AW)", "Convert from After War (AW)", twipsRect(3720, 1080, 1455, 255)},
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(QLatin1String(options[i].caption), Frame1);
+        option->setObjectName(QStringLiteral("optDate"));
+        option->setProperty("index", i);
+        option->setGeometry(options[i].geometry);
+        option->setAccessibleName(QLatin1String(options[i].accessibleName));
+        optDate[i] = option;
+        connect(option, &QRadioButton::pressed, this, [this] { optionPressPending = true; });
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (!checked)
+                return;
+            optionPressPending = false;
+            optDate_Click(i);
+        });
+        // A click on the option that is already selected changes nothing in
+        // Qt; the user still chose it, so it is reported as well.
+        connect(option, &QRadioButton::clicked, this, [this, i] {
+            if (!optionPressPending)
+                return;
+            optionPressPending = false;
+            optDate_Click(i);
+        });
+    }
+
+    lblDateBox = makeLabel(client, "lblDateBox", QString(), twipsRect(120, 2225, 5295, 375));
+    lblDateBox->setFont(mrv::ui::designFont(12, true));
+    lblDateBox->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    lblDateBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    lblDateBox->setLineWidth(1);
+    lblDateBox->setAutoFillBackground(true);
+    QPalette resultPalette = lblDateBox->palette();
+    // The design's "window background" system colour is the background of
+    // text areas: Qt's Base role.
+    resultPalette.setColor(QPalette::Window, resultPalette.color(QPalette::Base));
+    resultPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblDateBox->setPalette(resultPalette);
+    lblDateBox->setAccessibleDescription(QStringLiteral("Conversion result"));
+    lblDateBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lblDateBox, &QLabel::customContextMenuRequested, this, &frmMRVDate::showResultMenu);
+
+    resultMenu = new QMenu(this);
+    resultMenu->setObjectName(QStringLiteral("resultMenu"));
+    QAction* copy = resultMenu->addAction(QStringLiteral("Copy"));
+    copy->setObjectName(QStringLiteral("resultCopy"));
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(lblDateBox->text()); });
+
+    imgMain = new mrv::ui::PictureBox(client);
+    imgMain->setObjectName(QStringLiteral("imgMain"));
+    imgMain->setGeometry(twipsRect(5520, 120, 1770, 2505));
+    imgMain->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    imgMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgMain->setSource(QStringLiteral(":/pictures/main-initial.gif"));
+
+    for (int i = 0; i < kLibraryPictures; ++i) {
+        auto* image = new mrv::ui::PictureBox(client);
+        image->setObjectName(QStringLiteral("imgLibrary"));
+        image->setProperty("index", i);
+        image->setGeometry(twipsRect(360 + 360 * i, 2400, 1710, 2445));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->setSource(i == 0 ? QStringLiteral(":/pictures/library0.gif")
+                                : QStringLiteral(":/pictures/library%1.jpg").arg(i));
+        image->hide();
+        imgLibrary[i] = image;
+    }
+
+    // Tab order: the date box, Convert, then the options; labels and the
+    // frame never take the focus.
+    QWidget::setTabOrder(txtInputBox, cmdConvert);
+    QWidget::setTabOrder(cmdConvert, optDate[0]);
+    QWidget::setTabOrder(optDate[0], optDate[1]);
+    QWidget::setTabOrder(optDate[1], optDate[2]);
+
+    connect(txtInputBox, &QLineEdit::textChanged, this, [this] { txtInputBox_Change(); });
+    connect(cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
+
+    // Enter clicks the default button from any control; QMainWindow has no
+    // default-button handling of its own.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WindowShortcut);
+        connect(enter, &QShortcut::activated, cmdConvert, &QPushButton::click);
+    }
+
+    txtInputBox->setFocus();
+}
+
+void frmMRVDate::createMenu()
+{
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    const auto add = [this](const char* name, const char* caption, void (frmMRVDate::*handler)()) {
+        QAction* action = mnuHelp->addAction(QLatin1String(caption));
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    mnuHelpInstructions = add("mnuHelpInstructions", "&Instructions", &frmMRVDate::mnuHelpInstructions_Click);
+    mnuHelpAbout = add("mnuHelpAbout", "A&bout", &frmMRVDate::mnuHelpAbout_Click);
+    mnuHelpWebsite = add("mnuHelpWebsite", "&Morvane website", &frmMRVDate::mnuHelpWebsite_Click);
+    Line1 = mnuHelp->addSeparator();
+    Line1->setObjectName(QStringLiteral("Line1"));
+    mnuHelpExit = add("mnuHelpExit", "E&xit", &frmMRVDate::mnuHelpExit_Click);
+    mnuHelpExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuHelpExit->setShortcutContext(Qt::WindowShortcut);
+}
+
+int frmMRVDate::pictureIndexForDraw(float r)
+{
+    if (!(r >= 0.0f))
+        r = 0.0f;
+    if (r >= 1.0f)
+        r = std::nextafter(1.0f, 0.0f);
+    return mrv::floorToInt16(static_cast<double>(r) * 7.0).value_or(0);
+}
+
+void frmMRVDate::Form_Load()
+{
+    // Centre on the screen from the outer size: Left, then Top. Before the
+    // first showing the frame is not known yet and the outer size is the
+    // window's own.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(area.left() + (area.width() - outer.width()) / 2, y());
+        move(x(), area.top() + (area.height() - outer.height()) / 2);
+    }
+
+    awaitingFirstEntry = true;
+
+    // Seeded from the clock at every start; 24 random bits make a single in
+    // [0, 1) exactly, never 1.0.
+    std::mt19937 generator(
+        static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
+    const float r = static_cast<float>(generator() >> 8) * 0x1p-24f;
+    shownPicture = pictureIndexForDraw(r);
+    imgMain->setPicture(imgLibrary[shownPicture]->picture());
+}
+
+void frmMRVDate::optDate_Click(int Index)
+{
+    if (Index >= 0 && Index < 3)
+        lblDatePrefix->setText(QLatin1String(kPrefixes[Index]));
+    awaitingFirstEntry = false;
+    giveFocus(txtInputBox);
+}
+
+void frmMRVDate::txtInputBox_Change()
+{
+    if (awaitingFirstEntry) {
+        optDate[0]->setChecked(true);
+        awaitingFirstEntry = false;
+    }
+}
+
+void frmMRVDate::txtInputBox_GotFocus()
+{
+    txtInputBox->setSelection(0, static_cast<int>(txtInputBox->text().size()));
+}
+
+void frmMRVDate::cmdConvert_Click()
+{
+    std::optional<mrv::CalendarKind> calendar;
+    for (int i = 0; i < 3; ++i) {
+        if (optDate[i]->isChecked()) {
+            calendar = static_cast<mrv::CalendarKind>(i);
+            break;
+        }
+    }
+    const QByteArray text = txtInputBox->text().toUtf8();
+    // The default locale follows the user's settings unless a program (or a
+    // test) sets another.
+    const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    const mrv::ConversionOutcome outcome =
+        mrv::convert(calendar, std::string_view(text.constData(), static_cast<size_t>(text.size())),
+                     std::string_view(separator.constData(), static_cast<size_t>(separator.size())));
+    switch (outcome.kind) {
+    case mrv::ConversionOutcome::Kind::Converted:
+        setResult(QString::fromStdString(outcome.line));
+        giveFocus(cmdConvert);
+        giveFocus(txtInputBox);
+        break;
+    case mrv::ConversionOutcome::Kind::OutOfRange:
+        ShowOutOfRange();
+        break;
+    case mrv::ConversionOutcome::Kind::YearZero: {
+        QMessageBox box(QMessageBox::Information,
+                        QString::fromUtf8(mrv::kYearZeroTitle.data(), mrv::kYearZeroTitle.size()),
+                        QString::fromUtf8(mrv::kYearZeroMessage.data(), mrv::kYearZeroMessage.size()),
+                        QMessageBox::Ok, this);
+        box.exec();
+        setResult(QString());
+        break;
+    }
+    }
+}
+
+void frmMRVDate::ShowOutOfRange()
+{
+    QMessageBox box(QMessageBox::Critical,
+                    QString::fromUtf8(mrv::kOutOfRangeTitle.data(), mrv::kOutOfRangeTitle.size()),
+                    QString::fromUtf8(mrv::kOutOfRangeMessage.data(), mrv::kOutOfRangeMessage.size()),
+                    QMessageBox::Ok, this);
+    box.exec();
+    setResult(QString());
+    giveFocus(cmdConvert);
+    giveFocus(txtInputBox);
+}
+
+void frmMRVDate::mnuHelpInstructions_Click()
+{
+    frmInstructions dialog;
+    dialog.exec();
+}
+
+void frmMRVDate::mnuHelpAbout_Click()
+{
+    frmAbout dialog;
+    dialog.exec();
+}
+
+void frmMRVDate::mnuHelpWebsite_Click()
+{
+    mrv::OpenWebPage(QString::fromLatin1(mrv::kProjectPageUrl));
+}
+
+void frmMRVDate::mnuHelpExit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void frmMRVDate::giveFocus(QWidget* control)
+{
+    const QWidget* had = focusWidget();
+    control->setFocus(Qt::OtherFocusReason);
+    // Right after a message box the window may not be active again yet; Qt
+    // then delivers the focus only on reactivation, as a reason the date box
+    // does not count. The box still receives the focus now.
+    if (control == txtInputBox && had != txtInputBox && !isActiveWindow())
+        txtInputBox_GotFocus();
+}
+
+void frmMRVDate::setResult(const QString& line)
+{
+    if (lblDateBox->text() == line)
+        return;
+    lblDateBox->setText(line);
+    QAccessibleEvent changed(lblDateBox, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void frmMRVDate::showResultMenu(const QPoint& pos)
+{
+    resultMenu->actions().constFirst()->setEnabled(!lblDateBox->text().isEmpty());
+    resultMenu->popup(lblDateBox->mapToGlobal(pos));
+}
+
+bool frmMRVDate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtInputBox) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (countsAsGotFocus(static_cast<QFocusEvent*>(event)->reason()))
+                txtInputBox_GotFocus();
+            break;
+        case QEvent::ShortcutOverride: {
+            // Ctrl+X cuts a selection; with nothing selected it is Help >
+            // Exit's shortcut, which the line edit would otherwise swallow.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Cut) && !txtInputBox->hasSelectedText()) {
+                event->ignore();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
