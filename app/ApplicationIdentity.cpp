@@ -1,0 +1,26 @@
+#include "ApplicationIdentity.h"
+
+#include "app/Version.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+namespace mrv {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/mrvdate-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+void applyApplicationIdentity(QGuiApplication& app)
+{
+    // No display name: Qt would append it to every window title.
+    QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QGuiApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
+    app.setWindowIcon(applicationIcon());
+}
+
+} // namespace mrv

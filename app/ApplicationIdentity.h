@@ -1,0 +1,18 @@
+// What the program is called and how it looks in the desktop: name, version
+// and the icon that every window carries.
+#pragma once
+
+#include <QIcon>
+
+class QGuiApplication;
+
+namespace mrv {
+
+// The application icon in every size drawn (16 to 256 pixels).
+QIcon applicationIcon();
+
+// Sets the application's name, version and window icon. Windows created
+// afterwards inherit the icon.
+void applyApplicationIdentity(QGuiApplication& app);
+
+} // namespace mrv

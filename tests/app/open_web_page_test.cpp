@@ -1,0 +1,62 @@
+#include "app/OpenWebPage.h"
+#include "app/WebAddresses.h"
+
+#include <QDesktopServices>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the browser: records what the desktop would have opened.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class OpenWebPageTest : public ::testing::Test {
+protected:
+    void SetUp() override { QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open"); }
+    void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    UrlRecorder recorder;
+};
+
+TEST_F(OpenWebPageTest, HandsEachAddressUnchangedToTheDesktopEveryTime)
+{
+    for (const char* address : {mrv::kProjectPageUrl, mrv::kUpdateSiteUrl}) {
+        SCOPED_TRACE(address);
+        recorder.urls.clear();
+        mrv::OpenWebPage(QString::fromLatin1(address));
+        mrv::OpenWebPage(QString::fromLatin1(address));
+        // The handler ran before OpenWebPage returned: nothing is queued.
+        ASSERT_EQ(recorder.urls.size(), 2);
+        for (const QUrl& url : recorder.urls)
+            EXPECT_EQ(url.toString(), QString::fromLatin1(address));
+    }
+}
+
+TEST(WebAddresses, AreHttpAddressesUnderTheReservedExampleDomain)
+{
+    struct Case {
+        const char* address;
+        const char* path;
+    };
+    // The project page has its fixed path; the update site is a host alone.
+    for (const Case& c : {Case{mrv::kProjectPageUrl, "/mrv/mrv.html"}, Case{mrv::kUpdateSiteUrl, ""}}) {
+        SCOPED_TRACE(c.address);
+        const QUrl url(QString::fromLatin1(c.address), QUrl::StrictMode);
+        ASSERT_TRUE(url.isValid());
+        EXPECT_EQ(url.scheme(), "http");
+        EXPECT_TRUE(url.host().endsWith(".example.org")) << url.host().toStdString();
+        EXPECT_EQ(url.path(), c.path);
+        EXPECT_TRUE(url.query().isEmpty() && url.fragment().isEmpty());
+    }
+}
+
+} // namespace
+
+#include "open_web_page_test.moc"
