@@ -26,7 +26,9 @@ struct Working {
 
 std::string resultLine(const Working& w, std::string_view separator)
 {
-    std::string line = "SC ";
+    std::string line;
+    line.reserve(64); // room for every line: one allocation
+    line += "SC ";
     line += fixedTwoDecimalText(w.scValue, separator);
     line += "  -  EY ";
     // The limits keep the EY year away from -32768, the one value whose

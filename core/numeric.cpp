@@ -1,5 +1,6 @@
 #include "core/numeric.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -142,7 +143,6 @@ std::optional<double> readDecimal(std::string_view s)
 struct Decimal {
     std::string digits; // no trailing zeros, at least one digit
     int exponent = 0;   // power of ten of the first digit
-    bool negative = false;
 };
 
 Decimal toSignificant(double value, int significant)
@@ -152,10 +152,8 @@ Decimal toSignificant(double value, int significant)
                                 std::chars_format::scientific, significant - 1);
     std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     Decimal d;
-    if (!text.empty() && text.front() == '-') {
-        d.negative = true;
-        text.remove_prefix(1);
-    }
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1); // the caller writes the sign
     std::size_t e = text.find('e');
     for (char c : text.substr(0, e))
         if (isDigit(c))
@@ -169,13 +167,29 @@ Decimal toSignificant(double value, int significant)
     return d;
 }
 
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+void appendInteger(std::string& out, std::int64_t value)
+{
+    std::array<char, 24> buffer{};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.append(buffer.data(), result.ptr);
+}
+
 std::string formatSignificant(double value, int significant, int maxPositionalExponent,
                               std::string_view separator)
 {
     if (value == 0.0)
         return "0"; // also a negative zero
+    std::string out = value < 0.0 ? "-" : "";
+    // A whole number of at most `significant` digits is written as it is: the
+    // usual case, and it needs no exact decimal conversion.
+    if (std::fabs(value) < kPowersOfTen[significant] && std::trunc(value) == value) {
+        appendInteger(out, static_cast<std::int64_t>(std::fabs(value)));
+        return out;
+    }
     Decimal d = toSignificant(value, significant);
-    std::string out = d.negative ? "-" : "";
     if (d.exponent >= -4 && d.exponent <= maxPositionalExponent) {
         if (d.exponent >= 0) {
             std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
@@ -213,12 +227,16 @@ std::string formatSignificant(double value, int significant, int maxPositionalEx
 
 std::optional<double> readLeadingNumber(std::string_view text)
 {
+    // Most entries hold no blank: read those in place, copy only the others.
     std::string compact;
-    compact.reserve(text.size());
-    for (char c : text)
-        if (!isBlank(c))
-            compact.push_back(c);
-    std::string_view s = compact;
+    std::string_view s = text;
+    if (std::any_of(text.begin(), text.end(), isBlank)) {
+        compact.reserve(text.size());
+        for (char c : text)
+            if (!isBlank(c))
+                compact.push_back(c);
+        s = compact;
+    }
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h')
             return readRadix(s.substr(2), 16);
@@ -236,7 +254,8 @@ std::optional<std::int16_t> roundToInt16(double value)
     double below = std::floor(value);
     double fraction = value - below; // exact at this magnitude
     double rounded = below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+    const bool belowIsOdd = static_cast<std::int32_t>(below) % 2 != 0;
+    if (fraction > 0.5 || (fraction == 0.5 && belowIsOdd))
         rounded = below + 1.0;
     if (rounded < -32768.0 || rounded > 32767.0)
         return std::nullopt;
@@ -278,6 +297,20 @@ std::string numberText(double value, std::string_view decimalSeparator)
 
 std::string fixedTwoDecimalText(float value, std::string_view decimalSeparator)
 {
+    // A single times 100 is exact in double (24 + 7 significant bits), so
+    // rounding that to an integer, ties to even, is the exactly rounded
+    // two-decimal value. Only singles beyond 2^53 / 100 take the long way.
+    const double hundredfold = static_cast<double>(value) * 100.0;
+    if (std::fabs(hundredfold) < 0x1p53) {
+        const double rounded = std::nearbyint(hundredfold); // default mode: ties to even
+        const auto cents = static_cast<std::int64_t>(std::fabs(rounded));
+        std::string text = rounded < 0.0 ? "-" : ""; // a value that rounds to zero is "0.00"
+        appendInteger(text, cents / 100);
+        text += decimalSeparator;
+        text += static_cast<char>('0' + cents % 100 / 10);
+        text += static_cast<char>('0' + cents % 10);
+        return text;
+    }
     // Exactly rounded from the single's binary value; near-halfway singles
     // fall to the side their binary value lies on.
     std::array<char, 64> buffer{};

@@ -165,8 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SingleTextCase{0.1f, "0.1"}, SingleTextCase{1234567.0f, "1234567"},
                       SingleTextCase{12345678.0f, "1.234568E+07"}, SingleTextCase{0.00001f, "1E-05"},
                       SingleTextCase{-84.25f, "-84.25"}, SingleTextCase{-0.0f, "0"},
-                      SingleTextCase{9999999.0f, "9999999"}, SingleTextCase{0.0001f, "0.0001"},
-                      SingleTextCase{1e20f, "1E+20"},
+                      SingleTextCase{9999999.0f, "9999999"}, SingleTextCase{-30682.0f, "-30682"},
+                      SingleTextCase{0.0001f, "0.0001"}, SingleTextCase{1e20f, "1E+20"},
                       // An exact tie at the seventh digit goes to the even digit.
                       SingleTextCase{1234567.5f, "1234568"}, SingleTextCase{1234568.5f, "1234568"}));
 
@@ -189,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleTextCase{0.0000001, "1E-07"},
                       DoubleTextCase{999999999999999.0, "999999999999999"}, DoubleTextCase{1e15, "1E+15"},
                       DoubleTextCase{1.5e-300, "1.5E-300"}, DoubleTextCase{34853.0001, "34853.0001"},
-                      DoubleTextCase{-0.0, "0"}));
+                      DoubleTextCase{-0.0, "0"}, DoubleTextCase{-30681.0, "-30681"},
+                      DoubleTextCase{-999999999999999.0, "-999999999999999"}));
 
 TEST(NumberText, IntegersAndSeparators)
 {
@@ -229,7 +230,10 @@ INSTANTIATE_TEST_SUITE_P(Table, FixedTwoDecimalText,
                                            // Exact binary ties go to the even digit.
                                            FixedCase{318.125f, ".", "318.12"},
                                            FixedCase{318.375f, ".", "318.38"},
-                                           FixedCase{1e10f, ".", "10000000000.00"}));
+                                           FixedCase{1e10f, ".", "10000000000.00"},
+                                           // Beyond 2^53 cents: written from the exact value too.
+                                           FixedCase{1e20f, ".", "100000002004087734272.00"},
+                                           FixedCase{-3e14f, ",", "-300000009519104,00"}));
 
 TEST(DynamicNumberTest, KindDecidesTextAndAbsoluteValue)
 {
