@@ -1,3 +1,168 @@
 #include "frmInstructions.h"
 
-frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {}
+#include "UiStyle.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QWindow>
+
+using mrv::ui::designFont;
+using mrv::ui::twips;
+using mrv::ui::twipsRect;
+
+namespace {
+
+// The screen the user is working on: the one holding the active window, as
+// the window is shown without an owner.
+QRect screenRect()
+{
+    QWidget* active = QApplication::activeWindow();
+    QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    return screen->geometry();
+}
+
+// Outer size, frame and title bar included. Some platforms know the frame
+// once the native window exists; others only after the first showing, and
+// then it is borrowed from a visible window.
+QSize outerSize(const QWidget* w)
+{
+    QMargins frame;
+    if (const QWindow* handle = w->windowHandle())
+        frame = handle->frameMargins();
+    if (frame.isNull()) {
+        for (const QWidget* top : QApplication::topLevelWidgets()) {
+            if (top == w || !top->isVisible())
+                continue;
+            const QRect outer = top->frameGeometry();
+            const QRect inner = top->geometry();
+            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+            if (!frame.isNull())
+                break;
+        }
+    }
+    return w->size().grownBy(frame);
+}
+
+} // namespace
+
+frmInstructions::frmInstructions(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmInstructions"));
+    setWindowTitle(QStringLiteral("Instructions for Morvane Date Converter"));
+    setFont(designFont());
+    setFixedSize(twips(7590), twips(3900));
+
+    Label1 = new QLabel(QStringLiteral("Morvane Timeline Date Converter - Instructions"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(designFont(8.25, true));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setGeometry(twipsRect(240, 120, 5775, 255));
+
+    // Left editable like the design; the focus redirect below keeps typing out.
+    txtInstructions = new QTextEdit(this);
+    txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
+    txtInstructions->setFont(designFont(9.75));
+    txtInstructions->setGeometry(twipsRect(240, 360, 7095, 2775));
+    txtInstructions->setAcceptRichText(false);
+    txtInstructions->setLineWrapMode(QTextEdit::WidgetWidth);
+    txtInstructions->setWordWrapMode(QTextOption::WordWrap);
+    txtInstructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtInstructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Paths that change a text box without it holding the focus: the context
+    // menu's Paste, dropped text and the X11 middle-button paste.
+    txtInstructions->setContextMenuPolicy(Qt::NoContextMenu);
+    txtInstructions->setAcceptDrops(false);
+    txtInstructions->viewport()->setAcceptDrops(false);
+    txtInstructions->setUndoRedoEnabled(false);
+    txtInstructions->installEventFilter(this);
+    txtInstructions->viewport()->installEventFilter(this);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(3360, 3360, 855, 375));
+    cmdOK->setDefault(true);
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmInstructions::cmdOK_Click);
+
+    setTabOrder(cmdOK, txtInstructions);
+    cmdOK->setFocus();
+
+    Form_Load();
+}
+
+QString frmInstructions::instructionsText()
+{
+    // The nine pieces, one a line, joined with nothing between them.
+    // clang-format off
+    return QStringLiteral(
+        "Use the radio buttons to choose the calendar you wish to convert "
+        "from (the two-letter prefix in front of the date box will change accordingly), then "
+        "enter the date you wish to convert in the date box.  Press Enter or click the 'Convert' "
+        "button and the program will display your entered date on the other two calendars that "
+        "Morvane supports."
+        "\r\n"
+        "\r\n"
+        "To convert a BC date on the Gregorian (EY) calendar, or a BW date on the AW calendar, "
+        "simply place a negative sign in front of the date when you enter it in the date box.");
+    // clang-format on
+}
+
+void frmInstructions::Form_Load()
+{
+    create();
+    const QRect screen = screenRect();
+    const QSize outer = outerSize(this);
+    move(screen.left() + (screen.width() - outer.width()) / 2, y());
+    move(x(), screen.top() + (screen.height() - outer.height()) / 2);
+
+    txtInstructions->setPlainText(instructionsText());
+}
+
+void frmInstructions::txtInstructions_GotFocus()
+{
+    cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+void frmInstructions::cmdOK_Click()
+{
+    accept();
+}
+
+void frmInstructions::keyPressEvent(QKeyEvent* event)
+{
+    // No cancel button: Escape must not close the window as QDialog would.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmInstructions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtInstructions && event->type() == QEvent::FocusIn) {
+        txtInstructions_GotFocus();
+        return false;
+    }
+    if (watched == txtInstructions->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,9 +1,31 @@
+// The modal Instructions window: two paragraphs telling how to convert.
 #pragma once
 
 #include <QDialog>
+
+class QPushButton;
+class QLabel;
+class QTextEdit;
 
 class frmInstructions : public QDialog {
     Q_OBJECT
 public:
     explicit frmInstructions(QWidget* parent = nullptr);
+
+    // The text exactly as the window is given it, CR LF line breaks included.
+    // The text box stores the breaks as paragraph ends.
+    static QString instructionsText();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void txtInstructions_GotFocus();
+    void cmdOK_Click();
+
+    QLabel* Label1;
+    QTextEdit* txtInstructions;
+    QPushButton* cmdOK;
 };
