@@ -98,7 +98,7 @@ QRect screenRect()
 {
     QWidget* active = QApplication::activeWindow();
     QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    return screen->geometry();
+    return screen ? screen->geometry() : QRect();
 }
 
 // Outer size, frame and title bar included. Some platforms know the frame
@@ -210,9 +210,11 @@ void frmAbout::Form_Load()
 {
     create();
     const QRect screen = screenRect();
-    const QSize outer = outerSize(this);
-    move(x(), screen.top() + (screen.height() - outer.height()) / 2);
-    move(screen.left() + (screen.width() - outer.width()) / 2, y());
+    if (!screen.isEmpty()) {
+        const QSize outer = outerSize(this);
+        move(x(), screen.top() + (screen.height() - outer.height()) / 2);
+        move(screen.left() + (screen.width() - outer.width()) / 2, y());
+    }
 }
 
 void frmAbout::lblHyperlink_Click()

@@ -23,7 +23,7 @@ QRect screenRect()
 {
     QWidget* active = QApplication::activeWindow();
     QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    return screen->geometry();
+    return screen ? screen->geometry() : QRect();
 }
 
 // Outer size, frame and title bar included. Some platforms know the frame
@@ -119,9 +119,11 @@ void frmInstructions::Form_Load()
 {
     create();
     const QRect screen = screenRect();
-    const QSize outer = outerSize(this);
-    move(screen.left() + (screen.width() - outer.width()) / 2, y());
-    move(x(), screen.top() + (screen.height() - outer.height()) / 2);
+    if (!screen.isEmpty()) {
+        const QSize outer = outerSize(this);
+        move(screen.left() + (screen.width() - outer.width()) / 2, y());
+        move(x(), screen.top() + (screen.height() - outer.height()) / 2);
+    }
 
     txtInstructions->setPlainText(instructionsText());
 }
