@@ -20,6 +20,8 @@ void applyApplicationIdentity(QGuiApplication& app)
     // No display name: Qt would append it to every window title.
     QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.mrvdate"));
     app.setWindowIcon(applicationIcon());
 }
 

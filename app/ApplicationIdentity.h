@@ -11,7 +11,7 @@ namespace mrv {
 // The application icon in every size drawn (16 to 256 pixels).
 QIcon applicationIcon();
 
-// Sets the application's name, version and window icon. Windows created
+// Sets the application's name, version, desktop entry and window icon. Windows created
 // afterwards inherit the icon.
 void applyApplicationIdentity(QGuiApplication& app);
 

@@ -30,6 +30,7 @@ TEST(ApplicationIdentity, NamesTheProgramAndGivesEveryWindowItsIcon)
     mrv::applyApplicationIdentity(*qGuiApp);
     EXPECT_EQ(QCoreApplication::applicationName(), "MRVDate");
     EXPECT_EQ(QCoreApplication::applicationVersion(), "1.1.0");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.mrvdate");
     // Qt appends a display name to window titles; the program sets none.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 
