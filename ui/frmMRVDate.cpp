@@ -276,13 +276,15 @@ int frmMRVDate::pictureIndexForDraw(float r)
 
 void frmMRVDate::Form_Load()
 {
-    // Centre on the screen from the outer size: Left, then Top. Before the
-    // first showing the frame is not known yet and the outer size is the
-    // window's own.
+    // Centre on the screen from the outer size, Left then Top. The native
+    // window is made now so that its frame is known where the platform
+    // tells it before the window is shown.
+    create();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen) {
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const QSize outer = size().grownBy(frame);
         const QRect area = screen->geometry();
-        const QSize outer = frameGeometry().size();
         move(area.left() + (area.width() - outer.width()) / 2, y());
         move(x(), area.top() + (area.height() - outer.height()) / 2);
     }

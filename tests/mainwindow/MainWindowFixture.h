@@ -1,0 +1,71 @@
+// A shown, active main window and the ways a user drives it.
+#pragma once
+
+#include "ui/frmMRVDate.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace mrv::test {
+
+// The member of an indexed control group with the given index.
+QWidget* groupMember(QWidget* window, const QString& name, int index);
+
+// Records every address handed to the desktop shell instead of starting a
+// browser, for as long as it lives.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    UrlRecorder();
+    ~UrlRecorder() override;
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url);
+};
+
+// What a message box showed before the test answered it.
+struct ShownBox {
+    bool shown = false;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // After a modal window closes the offscreen platform does not give the
+    // activation back by itself.
+    void reactivate();
+
+    QRadioButton* option(int index) const;
+    // A mouse click on the option's indicator.
+    void clickOption(int index);
+    // Keys go to whichever control has the focus, as a keyboard's do.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void type(const QString& text);
+    // Runs `trigger`, answers the message box it shows with its OK button
+    // (by the Enter key) and reactivates the main window.
+    ShownBox answerBox(const std::function<void()>& trigger);
+
+    std::unique_ptr<frmMRVDate> window;
+    QLineEdit* dateBox = nullptr;
+    QPushButton* convertButton = nullptr;
+    QLabel* prefix = nullptr;
+    QLabel* result = nullptr;
+};
+
+} // namespace mrv::test

@@ -1,0 +1,129 @@
+// Whole conversions through the window: calendar chosen with the mouse,
+// entry typed, Enter pressed; the line or the message box that follows.
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace mrv::test {
+namespace {
+
+enum class Shows { Line, OutOfRange, YearZero };
+
+struct ConversionRow {
+    int calendar;
+    const char* entry;
+    Shows shows;
+    const char* line;
+};
+
+class Conversions : public MainWindowTest {
+protected:
+    void convertThrough(const ConversionRow& row)
+    {
+        SCOPED_TRACE(std::string("calendar ") + std::to_string(row.calendar) + " entry \"" + row.entry +
+                     "\"");
+        clickOption(row.calendar);
+        type(QString::fromUtf8(row.entry));
+        ASSERT_EQ(dateBox->text(), QString::fromUtf8(row.entry));
+        if (row.shows == Shows::Line) {
+            // No box is expected; one that comes anyway is closed, not waited
+            // for.
+            bool unexpectedBox = false;
+            QTimer guard;
+            guard.setSingleShot(true);
+            QObject::connect(&guard, &QTimer::timeout, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    unexpectedBox = true;
+                    modal->close();
+                }
+            });
+            guard.start(2000);
+            press(Qt::Key_Return);
+            guard.stop();
+            EXPECT_FALSE(unexpectedBox);
+            EXPECT_EQ(result->text(), QString::fromUtf8(row.line));
+            return;
+        }
+        const ShownBox box = answerBox([&] { press(Qt::Key_Return); });
+        switch (row.shows) {
+        case Shows::Line:
+            break;
+        case Shows::OutOfRange:
+            EXPECT_TRUE(box.shown);
+            EXPECT_EQ(box.title, QStringLiteral("Morvane Date Converter"));
+            EXPECT_TRUE(result->text().isEmpty());
+            break;
+        case Shows::YearZero:
+            EXPECT_TRUE(box.shown);
+            EXPECT_EQ(box.title, QStringLiteral("MRV Date Convertor"));
+            EXPECT_TRUE(result->text().isEmpty());
+            break;
+        }
+    }
+};
+
+TEST_F(Conversions, EachCalendarItsLimitsAndBothRefusals)
+{
+    const ConversionRow rows[] = {
+        {0, "361.98", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+        {1, "2002", Shows::Line, "SC 338.30  -  EY 2002 AD  -  BW 84"},
+        {2, "2284", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+        {0, "11.47", Shows::Line, "SC 11.47  -  EY 30682 BC  -  BW 32767"},
+        {0, "666.81", Shows::Line, "SC 666.81  -  EY 34853 AD  -  AW 32767"},
+        {0, "11.46", Shows::OutOfRange, ""},
+        {1, "-30681", Shows::Line, "SC 11.46  -  EY 30681 BC  -  BW 32767"},
+        {1, "34854", Shows::OutOfRange, ""},
+        {2, "30681", Shows::Line, "SC 645.95  -  EY 32767 AD  -  AW 30681"},
+        {2, "-32767.5", Shows::OutOfRange, ""},
+        {2, "40000", Shows::OutOfRange, ""},
+        {1, "0", Shows::YearZero, ""},
+        {1, " 0", Shows::Line, "SC 318.27  -  EY 0 BC  -  BW 2086"},
+        {1, "1e-7", Shows::Line, "SC 318.28  -  EY 1E-07 AD  -  BW 2086"},
+        {0, " 3 6 1 . 9 8 ", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+    };
+    for (const ConversionRow& row : rows)
+        convertThrough(row);
+}
+
+TEST_F(Conversions, AnEmptyEntryOnScIsOutOfRange)
+{
+    clickOption(0);
+    const ShownBox box = answerBox([&] { press(Qt::Key_Return); });
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+}
+
+// Numbers are written with the user's decimal separator; the entry is read
+// with "." whatever the locale.
+class CommaLocale : public Conversions {
+protected:
+    void SetUp() override
+    {
+        saved = QLocale();
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Conversions::SetUp();
+    }
+    void TearDown() override
+    {
+        Conversions::TearDown();
+        QLocale::setDefault(saved);
+    }
+    QLocale saved;
+};
+
+TEST_F(CommaLocale, LinesUseTheCommaAndEntriesStillReadThePoint)
+{
+    const ConversionRow rows[] = {
+        {0, "361.98", Shows::Line, "SC 361,98  -  EY 4370 AD  -  AW 2284"},
+        {1, "2002.7", Shows::Line, "SC 338,31  -  EY 2002,7 AD  -  BW 83"},
+        {0, "361,98", Shows::Line, "SC 361,00  -  EY 4272 AD  -  AW 2186"},
+        {1, "0", Shows::YearZero, ""},
+    };
+    for (const ConversionRow& row : rows)
+        convertThrough(row);
+}
+
+} // namespace
+} // namespace mrv::test

@@ -1,0 +1,367 @@
+// The main window as created: controls, geometry, look, menu, pictures,
+// and that every caption of every window fits its control.
+#include "MainWindowFixture.h"
+
+#include "ui/UiStyle.h"
+#include "ui/frmAbout.h"
+#include "ui/frmInstructions.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTextDocumentFragment>
+#include <QtTest/QTest>
+
+#include <cmath>
+
+using mrv::ui::twipsRect;
+
+namespace mrv::test {
+namespace {
+
+struct ControlRow {
+    const char* name;
+    int index; // -1 outside an indexed group
+    const char* container;
+    const char* caption;
+    QRect geometry;
+};
+
+const ControlRow kControls[] = {
+    {"Label1", -1, "clientArea", "Morvane Timeline Date Converter", twipsRect(120, 120, 4215, 255)},
+    {"Frame1", -1, "clientArea", "Enter &date to convert", twipsRect(120, 480, 5295, 1575)},
+    {"lblDatePrefix", -1, "Frame1", "SC", twipsRect(120, 400, 375, 255)},
+    {"txtInputBox", -1, "Frame1", "", twipsRect(480, 360, 975, 285)},
+    {"cmdConvert", -1, "Frame1", "&Convert", twipsRect(2160, 360, 1215, 375)},
+    {"Label2", -1, "Frame1", "Convert date from:", twipsRect(120, 840, 1455, 255)},
+    {"optDate", 0, "Frame1", "&Space Century (SC)", twipsRect(120, 1080, 1695, 255)},
+    {"optDate", 1, "Frame1", "&Earth Year (EY)", twipsRect(2040, 1080, 1455, 255)},
+    {"optDate", 2, "Frame1", "&After War (AW)", twipsRect(3720, 1080, 1455, 255)},
+    {"lblDateBox", -1, "clientArea", "", twipsRect(120, 2225, 5295, 375)},
+    {"imgMain", -1, "clientArea", nullptr, twipsRect(5520, 120, 1770, 2505)},
+};
+
+QString captionOf(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* box = qobject_cast<QGroupBox*>(w))
+        return box->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    return {};
+}
+
+TEST_F(MainWindowTest, EveryControlHasItsDesignNameContainerCaptionAndGeometry)
+{
+    for (const ControlRow& row : kControls) {
+        SCOPED_TRACE(std::string(row.name) + "(" + std::to_string(row.index) + ")");
+        QWidget* w = row.index < 0 ? window->findChild<QWidget*>(QLatin1String(row.name))
+                                   : groupMember(window.get(), QLatin1String(row.name), row.index);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(row.container));
+        EXPECT_EQ(w->geometry(), row.geometry);
+        if (row.caption) {
+            EXPECT_EQ(captionOf(w), QString::fromUtf8(row.caption));
+        }
+        EXPECT_TRUE(w->isVisible());
+    }
+    EXPECT_EQ(window->findChildren<QRadioButton*>().size(), 3);
+}
+
+TEST_F(MainWindowTest, FontsFollowTheDesign)
+{
+    const struct {
+        const char* name;
+        qreal points;
+        bool bold;
+    } rows[] = {
+        {"Label1", 8.25, true},       {"Frame1", 8.25, false},     {"lblDatePrefix", 8.25, true},
+        {"txtInputBox", 8.25, false}, {"cmdConvert", 8.25, false}, {"Label2", 8.25, false},
+        {"lblDateBox", 12, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto* w = window->findChild<QWidget*>(QLatin1String(row.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->font().family(), mrv::ui::designFamily());
+        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), row.points);
+        EXPECT_EQ(w->font().bold(), row.bold);
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(option(i)->font(), mrv::ui::designFont());
+    // The family is one that exists, never a silent substitute.
+    EXPECT_EQ(QFontInfo(mrv::ui::designFont()).family(), mrv::ui::designFamily());
+}
+
+TEST_F(MainWindowTest, ResultBoxIsRedOnTheTextBackgroundCentredAndBordered)
+{
+    EXPECT_EQ(result->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(result->palette().color(QPalette::Window), result->palette().color(QPalette::Base));
+    EXPECT_TRUE(result->autoFillBackground());
+    EXPECT_TRUE(result->alignment() & Qt::AlignHCenter);
+    EXPECT_GT(result->frameWidth(), 0);
+
+    // As drawn: pure red text, the text background inside the border.
+    result->setText(QStringLiteral("SC 361.98  -  EY 4370 AD  -  AW 2284"));
+    const QImage drawn = result->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            red += drawn.pixelColor(x, y) == QColor(255, 0, 0);
+    EXPECT_GT(red, 100);
+    const QPoint inside = result->contentsRect().topLeft() + QPoint(1, 1);
+    EXPECT_EQ(drawn.pixelColor(inside), result->palette().color(QPalette::Base));
+    EXPECT_NE(drawn.pixelColor(0, drawn.height() - 1), result->palette().color(QPalette::Base))
+        << "the border shows on every side";
+}
+
+TEST_F(MainWindowTest, WindowHasItsTitleFixedSizeAndNoMaximise)
+{
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmMRVDate"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Morvane Timeline Date Converter"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(492, 187));
+    EXPECT_EQ(window->size(), QSize(492, 187 + window->menuBar()->height()));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window->windowIcon().isNull());
+
+    const QSize before = window->size();
+    window->resize(800, 600);
+    EXPECT_EQ(window->size(), before);
+}
+
+TEST_F(MainWindowTest, LoadCentresTheWindowOnTheScreen)
+{
+    const QRect screen = window->screen()->geometry();
+    const QRect outer = window->frameGeometry();
+    EXPECT_LE(std::abs(outer.left() - (screen.width() - outer.width()) / 2), 1);
+    EXPECT_LE(std::abs(outer.top() - (screen.height() - outer.height()) / 2), 1);
+}
+
+TEST_F(MainWindowTest, TabVisitsDateBoxConvertThenTheOptionGroup)
+{
+    // The options are one tab stop, entered at the first; the arrow keys
+    // move inside the group.
+    QWidget* expected[] = {convertButton, option(0), dateBox, convertButton};
+    ASSERT_EQ(QApplication::focusWidget(), dateBox);
+    for (QWidget* next : expected) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    for (QWidget* label : window->findChildren<QLabel*>())
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame1"))->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindowTest, ConvertIsDrawnAsTheDefaultButton)
+{
+    EXPECT_TRUE(convertButton->isDefault());
+}
+
+TEST_F(MainWindowTest, HelpMenuHasItsFiveEntriesInOrder)
+{
+    const QList<QAction*> bar = window->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 1);
+    QMenu* help = bar[0]->menu();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->objectName(), QStringLiteral("mnuHelp"));
+    EXPECT_EQ(help->title(), QStringLiteral("&Help"));
+
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+    } rows[] = {
+        {"mnuHelpInstructions", "&Instructions", ""}, {"mnuHelpAbout", "A&bout", ""},
+        {"mnuHelpWebsite", "&Morvane website", ""},   {"Line1", "", ""},
+        {"mnuHelpExit", "E&xit", "Ctrl+X"},
+    };
+    const QList<QAction*> entries = help->actions();
+    ASSERT_EQ(entries.size(), std::size(rows));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(entries[i]->objectName(), QLatin1String(rows[i].name));
+        EXPECT_EQ(entries[i]->text(), QLatin1String(rows[i].caption));
+        EXPECT_EQ(entries[i]->isSeparator(), i == 3);
+        EXPECT_EQ(entries[i]->shortcut(), QKeySequence(QLatin1String(rows[i].shortcut)));
+        EXPECT_TRUE(entries[i]->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, LibraryImagesAreHiddenAndOnlyTheShownOneIsDecoded)
+{
+    int decoded = 0;
+    for (int i = 0; i < frmMRVDate::kLibraryPictures; ++i) {
+        SCOPED_TRACE(i);
+        auto* image =
+            qobject_cast<mrv::ui::PictureBox*>(groupMember(window.get(), QStringLiteral("imgLibrary"), i));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->geometry(), twipsRect(360 + 360 * i, 2400, 1710, 2445));
+        EXPECT_FALSE(image->isVisible());
+        decoded += !image->pixmap().isNull();
+    }
+    EXPECT_EQ(decoded, 1);
+    // Nothing of them shows where they overlap the client area.
+    const QImage drawn = window->grab().toImage();
+    auto* shown = qobject_cast<mrv::ui::PictureBox*>(
+        groupMember(window.get(), QStringLiteral("imgLibrary"), window->shownPictureIndex()));
+    const QImage picture = shown->picture().toImage().convertToFormat(drawn.format());
+    const QPoint origin =
+        window->centralWidget()->mapTo(window.get(), QPoint(twipsRect(360, 2400, 0, 0).topLeft()));
+    EXPECT_NE(drawn.copy(QRect(origin, QSize(20, 10))), picture.copy(0, 0, 20, 10));
+}
+
+TEST_F(MainWindowTest, MainPictureIsTheChosenLibraryPictureInsideASingleBorder)
+{
+    auto* main = window->findChild<mrv::ui::PictureBox*>(QStringLiteral("imgMain"));
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->frameWidth(), 2);
+    EXPECT_EQ(main->contentsRect(), QRect(2, 2, 114, 163));
+    const int index = window->shownPictureIndex();
+    ASSERT_GE(index, 0);
+    ASSERT_LE(index, 6);
+    auto* chosen =
+        qobject_cast<mrv::ui::PictureBox*>(groupMember(window.get(), QStringLiteral("imgLibrary"), index));
+    EXPECT_EQ(main->pixmap().size(), QSize(114, 163));
+    EXPECT_EQ(main->pixmap().toImage(), chosen->picture().toImage());
+}
+
+TEST(MainWindowPicture, IndexIsAlwaysOneOfTheSevenPictures)
+{
+    const struct {
+        float draw;
+        int index;
+    } rows[] = {
+        {0.0f, 0},
+        {-0.0f, 0},
+        {std::nextafter(1.0f / 7.0f, 0.0f), 0},
+        {1.0f / 7.0f + 1e-6f, 1},
+        {0.5f, 3},
+        {std::nextafter(1.0f, 0.0f), 6},
+        // A generator that rounds up to 1.0, or worse, still gives a picture.
+        {1.0f, 6},
+        {2.0f, 6},
+        {-0.5f, 0},
+        {std::nanf(""), 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(frmMRVDate::pictureIndexForDraw(row.draw), row.index) << row.draw;
+    for (int k = 1; k < 7; ++k) {
+        // Around each boundary the index is floor(r * 7) in double precision.
+        float r = static_cast<float>(k) / 7.0f;
+        for (int step = 0; step < 4; ++step, r = std::nextafter(r, 0.0f))
+            EXPECT_EQ(frmMRVDate::pictureIndexForDraw(r),
+                      static_cast<int>(std::floor(static_cast<double>(r) * 7)));
+    }
+}
+
+TEST(MainWindowPicture, EveryStartShowsOneOfTheSeven)
+{
+    for (int run = 0; run < 20; ++run) {
+        frmMRVDate window;
+        EXPECT_GE(window.shownPictureIndex(), 0);
+        EXPECT_LE(window.shownPictureIndex(), 6);
+    }
+}
+
+// Caption fitting, measured with the fonts actually resolved and the
+// application style's own metrics.
+
+void collectMisfits(QWidget* window, std::vector<std::string>& misfits)
+{
+    const auto report = [&](QWidget* w, const QString& text, int need, int room) {
+        if (need > room)
+            misfits.push_back(window->objectName().toStdString() + "/" + w->objectName().toStdString() +
+                              " \"" + text.toStdString() + "\" needs " + std::to_string(need) + " px of " +
+                              std::to_string(room));
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        const QFontMetrics fm(w->font());
+        const QString plain = QString(captionOf(w)).remove(QLatin1Char('&'));
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->text().isEmpty() || !label->pixmap().isNull())
+                continue;
+            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                              -label->margin(), -label->margin());
+            if (label->wordWrap()) {
+                const QRect need =
+                    fm.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
+                report(w, label->text(), need.height(), room.height());
+            } else {
+                const QString shown =
+                    label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())
+                        ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                        : label->text();
+                for (const QString& line : shown.split(QLatin1Char('\n')))
+                    report(w, line, fm.horizontalAdvance(line), room.width());
+                report(w, label->text(), fm.height() * static_cast<int>(shown.count(QLatin1Char('\n')) + 1),
+                       room.height());
+            }
+        } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(radio);
+            opt.text = radio->text();
+            const QRect room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, radio);
+            report(w, plain, fm.horizontalAdvance(plain), room.width());
+            report(w, plain, fm.height(), room.height());
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            const QStyle* style = button->style();
+            const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+            const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+            report(w, plain, fm.horizontalAdvance(plain) + 2 * frame + margin, button->width());
+            report(w, plain, fm.height() + 2 * frame, button->height());
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox opt;
+            opt.initFrom(box);
+            opt.text = box->title();
+            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect room =
+                box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+            report(w, plain, fm.horizontalAdvance(plain), room.width());
+        }
+    }
+}
+
+TEST(CaptionsFit, EveryCaptionOfEveryWindowIsWhole)
+{
+    std::vector<std::string> misfits;
+    frmMRVDate main;
+    collectMisfits(&main, misfits);
+    frmInstructions instructions;
+    collectMisfits(&instructions, misfits);
+    frmAbout about;
+    collectMisfits(&about, misfits);
+    for (const std::string& misfit : misfits)
+        ADD_FAILURE() << misfit;
+}
+
+TEST(CaptionsFit, LongestOrdinaryResultLinesFitTheResultBox)
+{
+    frmMRVDate window;
+    auto* box = window.findChild<QLabel*>(QStringLiteral("lblDateBox"));
+    const QFontMetrics fm(box->font());
+    for (const char* line :
+         {"SC 361.98  -  EY 4370.102 AD  -  AW 2284", "SC 11.47  -  EY 30682 BC  -  BW 32767",
+          "SC 666.81  -  EY 34853 AD  -  AW 32767", "SC 318.29  -  EY 0.5 BC  -  BW 2086"}) {
+        EXPECT_LE(fm.horizontalAdvance(QLatin1String(line)), box->contentsRect().width()) << line;
+        EXPECT_LE(fm.height(), box->contentsRect().height()) << line;
+    }
+}
+
+} // namespace
+} // namespace mrv::test
