@@ -43,7 +43,7 @@ protected:
     }
 };
 
-class Behaviour : public MainWindowTest {
+class MainWindowBehaviour : public MainWindowTest {
 protected:
     std::array<QRadioButton*, 3> options() const { return {option(0), option(1), option(2)}; }
     int chosen() const { return checkedOption(*this, options()); }
@@ -54,7 +54,7 @@ protected:
     }
 };
 
-TEST_F(Behaviour, FirstShowingHasNoCalendarTheScPrefixEmptyBoxesAndFocusInTheDateBox)
+TEST_F(MainWindowBehaviour, FirstShowingHasNoCalendarTheScPrefixEmptyBoxesAndFocusInTheDateBox)
 {
     EXPECT_EQ(chosen(), -1);
     EXPECT_EQ(prefix->text(), QStringLiteral("SC"));
@@ -64,7 +64,7 @@ TEST_F(Behaviour, FirstShowingHasNoCalendarTheScPrefixEmptyBoxesAndFocusInTheDat
     EXPECT_TRUE(awaiting());
 }
 
-TEST_F(Behaviour, FirstKeystrokeChoosesScAndTheTypingStaysUnselected)
+TEST_F(MainWindowBehaviour, FirstKeystrokeChoosesScAndTheTypingStaysUnselected)
 {
     type(QStringLiteral("2002"));
     EXPECT_EQ(dateBox->text(), QStringLiteral("2002"));
@@ -75,7 +75,7 @@ TEST_F(Behaviour, FirstKeystrokeChoosesScAndTheTypingStaysUnselected)
     EXPECT_FALSE(awaiting());
 }
 
-TEST_F(Behaviour, ChoosingFirstKeepsThatCalendarWhileTyping)
+TEST_F(MainWindowBehaviour, ChoosingFirstKeepsThatCalendarWhileTyping)
 {
     clickOption(1);
     EXPECT_EQ(chosen(), 1);
@@ -90,7 +90,7 @@ TEST_F(Behaviour, ChoosingFirstKeepsThatCalendarWhileTyping)
     EXPECT_TRUE(wholeEntrySelected());
 }
 
-TEST_F(Behaviour, RoadOfOneConversion)
+TEST_F(MainWindowBehaviour, RoadOfOneConversion)
 {
     FocusCounter convertFocus(convertButton);
     // The user selects Earth Year: prefix, flag, focus, selection.
@@ -116,7 +116,7 @@ TEST_F(Behaviour, RoadOfOneConversion)
     EXPECT_EQ(dateBox->text(), QStringLiteral("1"));
 }
 
-TEST_F(Behaviour, ConvertBeforeAnythingShowsTheNothingChosenLine)
+TEST_F(MainWindowBehaviour, ConvertBeforeAnythingShowsTheNothingChosenLine)
 {
     QTest::mouseClick(convertButton, Qt::LeftButton);
     EXPECT_EQ(result->text(), kNothingChosenLine);
@@ -128,7 +128,7 @@ TEST_F(Behaviour, ConvertBeforeAnythingShowsTheNothingChosenLine)
     EXPECT_EQ(chosen(), 0);
 }
 
-TEST_F(Behaviour, EnterConvertsExactlyOnceFromEveryControl)
+TEST_F(MainWindowBehaviour, EnterConvertsExactlyOnceFromEveryControl)
 {
     // Date box, then Convert and an option, each reached by Tab.
     QWidget* const targets[] = {dateBox, convertButton, option(0)};
@@ -150,7 +150,7 @@ TEST_F(Behaviour, EnterConvertsExactlyOnceFromEveryControl)
     EXPECT_EQ(result->text(), kNothingChosenLine);
 }
 
-TEST_F(Behaviour, SelectingAnOptionFromTheProgramActsAsAClick)
+TEST_F(MainWindowBehaviour, SelectingAnOptionFromTheProgramActsAsAClick)
 {
     dateBox->setText(QStringLiteral("123")); // chooses SC, as typing does
     EXPECT_EQ(chosen(), 0);
@@ -163,7 +163,7 @@ TEST_F(Behaviour, SelectingAnOptionFromTheProgramActsAsAClick)
     EXPECT_EQ(dateBox->selectedText(), QStringLiteral("123"));
 }
 
-TEST_F(Behaviour, ClickingTheChosenOptionAgainReturnsToTheDateBox)
+TEST_F(MainWindowBehaviour, ClickingTheChosenOptionAgainReturnsToTheDateBox)
 {
     clickOption(1);
     type(QStringLiteral("77"));
@@ -175,7 +175,7 @@ TEST_F(Behaviour, ClickingTheChosenOptionAgainReturnsToTheDateBox)
     EXPECT_EQ(dateBox->selectedText(), QStringLiteral("77"));
 }
 
-TEST_F(Behaviour, DateBoxSelectsItsEntryOnKeyboardFocusAndTheMouseKeepsItsCaret)
+TEST_F(MainWindowBehaviour, DateBoxSelectsItsEntryOnKeyboardFocusAndTheMouseKeepsItsCaret)
 {
     type(QStringLiteral("361.98"));
     press(Qt::Key_Tab);
@@ -192,7 +192,7 @@ TEST_F(Behaviour, DateBoxSelectsItsEntryOnKeyboardFocusAndTheMouseKeepsItsCaret)
     EXPECT_EQ(dateBox->cursorPosition(), 6);
 }
 
-TEST_F(Behaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
+TEST_F(MainWindowBehaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
 {
     type(QStringLiteral("2284"));
     const struct {
@@ -224,7 +224,7 @@ TEST_F(Behaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
     EXPECT_EQ(result->text(), QStringLiteral("SC 361.98  -  EY 4370 AD  -  AW 2284"));
 }
 
-TEST_F(Behaviour, AltHOpensTheHelpMenu)
+TEST_F(MainWindowBehaviour, AltHOpensTheHelpMenu)
 {
     press(Qt::Key_H, Qt::AltModifier);
     auto* help = window->findChild<QMenu*>(QStringLiteral("mnuHelp"));
@@ -233,7 +233,7 @@ TEST_F(Behaviour, AltHOpensTheHelpMenu)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !help->isVisible(); }));
 }
 
-TEST_F(Behaviour, CtrlXCutsASelectionInTheDateBox)
+TEST_F(MainWindowBehaviour, CtrlXCutsASelectionInTheDateBox)
 {
     type(QStringLiteral("4370"));
     dateBox->selectAll();
@@ -243,7 +243,7 @@ TEST_F(Behaviour, CtrlXCutsASelectionInTheDateBox)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("4370"));
 }
 
-TEST_F(Behaviour, CtrlXWithoutASelectionExits)
+TEST_F(MainWindowBehaviour, CtrlXWithoutASelectionExits)
 {
     type(QStringLiteral("4370"));
     ASSERT_FALSE(dateBox->hasSelectedText());
@@ -252,7 +252,7 @@ TEST_F(Behaviour, CtrlXWithoutASelectionExits)
     EXPECT_EQ(dateBox->text(), QStringLiteral("4370"));
 }
 
-TEST_F(Behaviour, CtrlXOnAnotherControlExits)
+TEST_F(MainWindowBehaviour, CtrlXOnAnotherControlExits)
 {
     press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), convertButton);
@@ -260,7 +260,7 @@ TEST_F(Behaviour, CtrlXOnAnotherControlExits)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(Behaviour, ExitEndsTheEventLoopWithStatusZero)
+TEST_F(MainWindowBehaviour, ExitEndsTheEventLoopWithStatusZero)
 {
     QTimer::singleShot(0, window.get(), [this] { press(Qt::Key_X, Qt::ControlModifier); });
     QTimer guard;
@@ -271,7 +271,7 @@ TEST_F(Behaviour, ExitEndsTheEventLoopWithStatusZero)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(Behaviour, OutOfRangeShowsTheCriticalBoxEmptiesTheResultAndSelectsTheEntry)
+TEST_F(MainWindowBehaviour, OutOfRangeShowsTheCriticalBoxEmptiesTheResultAndSelectsTheEntry)
 {
     clickOption(0);
     type(QStringLiteral("361.98"));
@@ -288,7 +288,7 @@ TEST_F(Behaviour, OutOfRangeShowsTheCriticalBoxEmptiesTheResultAndSelectsTheEntr
     EXPECT_EQ(dateBox->selectedText(), QStringLiteral("666.82"));
 }
 
-TEST_F(Behaviour, YearZeroShowsTheNoticeAndLeavesEntryAndFocusAsTheyWere)
+TEST_F(MainWindowBehaviour, YearZeroShowsTheNoticeAndLeavesEntryAndFocusAsTheyWere)
 {
     clickOption(1);
     type(QStringLiteral("2002"));
@@ -313,7 +313,7 @@ TEST_F(Behaviour, YearZeroShowsTheNoticeAndLeavesEntryAndFocusAsTheyWere)
     EXPECT_EQ(QApplication::focusWidget(), convertButton);
 }
 
-TEST_F(Behaviour, HelpShowsInstructionsAndAboutModally)
+TEST_F(MainWindowBehaviour, HelpShowsInstructionsAndAboutModally)
 {
     const struct {
         Qt::Key key;
@@ -346,7 +346,7 @@ TEST_F(Behaviour, HelpShowsInstructionsAndAboutModally)
     }
 }
 
-TEST_F(Behaviour, WebsiteOpensTheProjectPageEachTime)
+TEST_F(MainWindowBehaviour, WebsiteOpensTheProjectPageEachTime)
 {
     UrlRecorder recorder;
     for (int i = 0; i < 2; ++i) {
@@ -359,7 +359,7 @@ TEST_F(Behaviour, WebsiteOpensTheProjectPageEachTime)
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(Behaviour, ResultCopyPutsTheLineOnTheClipboardAndLeavesTheFocus)
+TEST_F(MainWindowBehaviour, ResultCopyPutsTheLineOnTheClipboardAndLeavesTheFocus)
 {
     clickOption(2);
     type(QStringLiteral("2284"));
@@ -385,7 +385,7 @@ TEST_F(Behaviour, ResultCopyPutsTheLineOnTheClipboardAndLeavesTheFocus)
     EXPECT_EQ(result->text(), line);
 }
 
-TEST_F(Behaviour, AssistiveTechnologyHearsNamesAndEveryNewResult)
+TEST_F(MainWindowBehaviour, AssistiveTechnologyHearsNamesAndEveryNewResult)
 {
     const auto nameOf = [](QWidget* w) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);

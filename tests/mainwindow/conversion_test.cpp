@@ -19,7 +19,7 @@ struct ConversionRow {
     const char* line;
 };
 
-class Conversions : public MainWindowTest {
+class MainWindowConversions : public MainWindowTest {
 protected:
     void convertThrough(const ConversionRow& row)
     {
@@ -65,7 +65,7 @@ protected:
     }
 };
 
-TEST_F(Conversions, EachCalendarItsLimitsAndBothRefusals)
+TEST_F(MainWindowConversions, EachCalendarItsLimitsAndBothRefusals)
 {
     const ConversionRow rows[] = {
         {0, "361.98", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
@@ -88,7 +88,7 @@ TEST_F(Conversions, EachCalendarItsLimitsAndBothRefusals)
         convertThrough(row);
 }
 
-TEST_F(Conversions, AnEmptyEntryOnScIsOutOfRange)
+TEST_F(MainWindowConversions, AnEmptyEntryOnScIsOutOfRange)
 {
     clickOption(0);
     const ShownBox box = answerBox([&] { press(Qt::Key_Return); });
@@ -97,23 +97,23 @@ TEST_F(Conversions, AnEmptyEntryOnScIsOutOfRange)
 
 // Numbers are written with the user's decimal separator; the entry is read
 // with "." whatever the locale.
-class CommaLocale : public Conversions {
+class MainWindowCommaLocale : public MainWindowConversions {
 protected:
     void SetUp() override
     {
         saved = QLocale();
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        Conversions::SetUp();
+        MainWindowConversions::SetUp();
     }
     void TearDown() override
     {
-        Conversions::TearDown();
+        MainWindowConversions::TearDown();
         QLocale::setDefault(saved);
     }
     QLocale saved;
 };
 
-TEST_F(CommaLocale, LinesUseTheCommaAndEntriesStillReadThePoint)
+TEST_F(MainWindowCommaLocale, LinesUseTheCommaAndEntriesStillReadThePoint)
 {
     const ConversionRow rows[] = {
         {0, "361.98", Shows::Line, "SC 361,98  -  EY 4370 AD  -  AW 2284"},

@@ -48,6 +48,8 @@ const ControlRow kControls[] = {
     {"imgMain", -1, "clientArea", nullptr, twipsRect(5520, 120, 1770, 2505)},
 };
 
+class MainWindowLayout : public MainWindowTest {};
+
 QString captionOf(QWidget* w)
 {
     if (auto* label = qobject_cast<QLabel*>(w))
@@ -61,7 +63,7 @@ QString captionOf(QWidget* w)
     return {};
 }
 
-TEST_F(MainWindowTest, EveryControlHasItsDesignNameContainerCaptionAndGeometry)
+TEST_F(MainWindowLayout, EveryControlHasItsDesignNameContainerCaptionAndGeometry)
 {
     for (const ControlRow& row : kControls) {
         SCOPED_TRACE(std::string(row.name) + "(" + std::to_string(row.index) + ")");
@@ -78,7 +80,7 @@ TEST_F(MainWindowTest, EveryControlHasItsDesignNameContainerCaptionAndGeometry)
     EXPECT_EQ(window->findChildren<QRadioButton*>().size(), 3);
 }
 
-TEST_F(MainWindowTest, FontsFollowTheDesign)
+TEST_F(MainWindowLayout, FontsFollowTheDesign)
 {
     const struct {
         const char* name;
@@ -103,7 +105,7 @@ TEST_F(MainWindowTest, FontsFollowTheDesign)
     EXPECT_EQ(QFontInfo(mrv::ui::designFont()).family(), mrv::ui::designFamily());
 }
 
-TEST_F(MainWindowTest, ResultBoxIsRedOnTheTextBackgroundCentredAndBordered)
+TEST_F(MainWindowLayout, ResultBoxIsRedOnTheTextBackgroundCentredAndBordered)
 {
     EXPECT_EQ(result->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(result->palette().color(QPalette::Window), result->palette().color(QPalette::Base));
@@ -125,7 +127,7 @@ TEST_F(MainWindowTest, ResultBoxIsRedOnTheTextBackgroundCentredAndBordered)
         << "the border shows on every side";
 }
 
-TEST_F(MainWindowTest, WindowHasItsTitleFixedSizeAndNoMaximise)
+TEST_F(MainWindowLayout, WindowHasItsTitleFixedSizeAndNoMaximise)
 {
     EXPECT_EQ(window->objectName(), QStringLiteral("frmMRVDate"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Morvane Timeline Date Converter"));
@@ -143,7 +145,7 @@ TEST_F(MainWindowTest, WindowHasItsTitleFixedSizeAndNoMaximise)
     EXPECT_EQ(window->size(), before);
 }
 
-TEST_F(MainWindowTest, LoadCentresTheWindowOnTheScreen)
+TEST_F(MainWindowLayout, LoadCentresTheWindowOnTheScreen)
 {
     const QRect screen = window->screen()->geometry();
     const QRect outer = window->frameGeometry();
@@ -151,7 +153,7 @@ TEST_F(MainWindowTest, LoadCentresTheWindowOnTheScreen)
     EXPECT_LE(std::abs(outer.top() - (screen.height() - outer.height()) / 2), 1);
 }
 
-TEST_F(MainWindowTest, TabVisitsDateBoxConvertThenTheOptionGroup)
+TEST_F(MainWindowLayout, TabVisitsDateBoxConvertThenTheOptionGroup)
 {
     // The options are one tab stop, entered at the first; the arrow keys
     // move inside the group.
@@ -166,12 +168,12 @@ TEST_F(MainWindowTest, TabVisitsDateBoxConvertThenTheOptionGroup)
     EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame1"))->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(MainWindowTest, ConvertIsDrawnAsTheDefaultButton)
+TEST_F(MainWindowLayout, ConvertIsDrawnAsTheDefaultButton)
 {
     EXPECT_TRUE(convertButton->isDefault());
 }
 
-TEST_F(MainWindowTest, HelpMenuHasItsFiveEntriesInOrder)
+TEST_F(MainWindowLayout, HelpMenuHasItsFiveEntriesInOrder)
 {
     const QList<QAction*> bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), 1);
@@ -201,7 +203,7 @@ TEST_F(MainWindowTest, HelpMenuHasItsFiveEntriesInOrder)
     }
 }
 
-TEST_F(MainWindowTest, LibraryImagesAreHiddenAndOnlyTheShownOneIsDecoded)
+TEST_F(MainWindowLayout, LibraryImagesAreHiddenAndOnlyTheShownOneIsDecoded)
 {
     int decoded = 0;
     for (int i = 0; i < frmMRVDate::kLibraryPictures; ++i) {
@@ -224,7 +226,7 @@ TEST_F(MainWindowTest, LibraryImagesAreHiddenAndOnlyTheShownOneIsDecoded)
     EXPECT_NE(drawn.copy(QRect(origin, QSize(20, 10))), picture.copy(0, 0, 20, 10));
 }
 
-TEST_F(MainWindowTest, MainPictureIsTheChosenLibraryPictureInsideASingleBorder)
+TEST_F(MainWindowLayout, MainPictureIsTheChosenLibraryPictureInsideASingleBorder)
 {
     auto* main = window->findChild<mrv::ui::PictureBox*>(QStringLiteral("imgMain"));
     ASSERT_NE(main, nullptr);
@@ -337,7 +339,7 @@ void collectMisfits(QWidget* window, std::vector<std::string>& misfits)
     }
 }
 
-TEST(CaptionsFit, EveryCaptionOfEveryWindowIsWhole)
+TEST(WindowCaptionsFit, EveryCaptionOfEveryWindowIsWhole)
 {
     std::vector<std::string> misfits;
     frmMRVDate main;
@@ -350,7 +352,7 @@ TEST(CaptionsFit, EveryCaptionOfEveryWindowIsWhole)
         ADD_FAILURE() << misfit;
 }
 
-TEST(CaptionsFit, LongestOrdinaryResultLinesFitTheResultBox)
+TEST(WindowCaptionsFit, LongestOrdinaryResultLinesFitTheResultBox)
 {
     frmMRVDate window;
     auto* box = window.findChild<QLabel*>(QStringLiteral("lblDateBox"));
