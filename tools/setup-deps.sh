@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 locales
   binutils-mingw-w64-x86-64
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev groff-base
   hyperfine
 )
 

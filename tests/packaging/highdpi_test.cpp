@@ -1,0 +1,209 @@
+// The main window on a high-density screen. CTest runs this program with
+// QT_SCALE_FACTOR=2: the design is in twips, so the window must scale as a
+// whole, with every control inside its container, none over another and
+// every text whole.
+
+#include "ui/frmMRVDate.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString describe(const QWidget* w)
+{
+    return QStringLiteral("%1 '%2'").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+}
+
+QString describe(const QRect& r)
+{
+    return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The caption as drawn: access-key ampersands are not shown.
+QString shownText(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+// The part of a control that paints, in its parent's coordinates. A
+// borderless label paints only its text; its box may touch a neighbour, as
+// the design's prefix label touches the date box.
+QRect paintedRect(const QWidget* w)
+{
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (label && label->frameShape() == QFrame::NoFrame && label->pixmap().isNull()) {
+        if (label->text().isEmpty())
+            return {};
+        QRect text = w->style()->itemTextRect(label->fontMetrics(), label->contentsRect(), label->alignment(),
+                                              label->isEnabled(), shownText(label->text()));
+        return text.translated(w->pos());
+    }
+    return w->geometry();
+}
+
+QList<QWidget*> visibleChildren(const QWidget* parent)
+{
+    QList<QWidget*> children;
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child->isVisible())
+            children.append(child);
+    }
+    return children;
+}
+
+class HighDpiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<frmMRVDate>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // Every visible control with the window as the root, window excluded.
+    QList<QWidget*> controls() const
+    {
+        QList<QWidget*> all;
+        QList<QWidget*> pending{window.get()};
+        while (!pending.isEmpty()) {
+            const QList<QWidget*> children = visibleChildren(pending.takeFirst());
+            all += children;
+            pending += children;
+        }
+        return all;
+    }
+
+    std::unique_ptr<frmMRVDate> window;
+};
+
+TEST_F(HighDpiTest, RunsAtDevicePixelRatioTwo)
+{
+    ASSERT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("2")) << "run this test through CTest";
+    EXPECT_EQ(window->devicePixelRatio(), 2.0);
+    EXPECT_EQ(window->windowHandle()->devicePixelRatio(), 2.0);
+}
+
+TEST_F(HighDpiTest, WindowRendersAtTwiceItsSize)
+{
+    // Logical sizes stay the design's; only the pixels double.
+    ASSERT_EQ(window->centralWidget()->size(), QSize(492, 187));
+    const QPixmap shot = window->grab();
+    EXPECT_EQ(shot.devicePixelRatio(), 2.0);
+    EXPECT_EQ(shot.size(), window->size() * 2);
+    EXPECT_EQ(shot.deviceIndependentSize(), QSizeF(window->size()));
+    if (const QByteArray path = qgetenv("MRV_HIGHDPI_PNG"); !path.isEmpty()) {
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(path)));
+    }
+}
+
+TEST_F(HighDpiTest, EveryControlLiesInsideItsContainer)
+{
+    const QList<QWidget*> all = controls();
+    ASSERT_GT(all.size(), 10);
+    for (const QWidget* w : all) {
+        const QWidget* parent = w->parentWidget();
+        EXPECT_TRUE(parent->rect().contains(w->geometry()))
+            << qPrintable(describe(w)) << " at " << qPrintable(describe(w->geometry())) << " sticks out of "
+            << qPrintable(describe(parent)) << " " << qPrintable(describe(parent->rect()));
+    }
+}
+
+TEST_F(HighDpiTest, NoControlCoversAnother)
+{
+    QList<const QWidget*> containers{window.get()};
+    for (const QWidget* w : controls())
+        containers.append(w);
+    for (const QWidget* container : containers) {
+        const QList<QWidget*> children = visibleChildren(container);
+        QRect caption;
+        if (const auto* frame = qobject_cast<const QGroupBox*>(container)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            caption =
+                frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        }
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            const QRect a = paintedRect(children[i]);
+            EXPECT_FALSE(a.intersects(caption))
+                << qPrintable(describe(children[i])) << " covers the caption of "
+                << qPrintable(describe(container));
+            for (qsizetype j = i + 1; j < children.size(); ++j) {
+                EXPECT_FALSE(a.intersects(paintedRect(children[j])))
+                    << qPrintable(describe(children[i])) << " " << qPrintable(describe(a)) << " overlaps "
+                    << qPrintable(describe(children[j])) << " "
+                    << qPrintable(describe(paintedRect(children[j])));
+            }
+        }
+    }
+}
+
+TEST_F(HighDpiTest, EveryTextIsWhole)
+{
+    // A result line, so the result box is measured with text in it.
+    auto* date = window->findChild<QLineEdit*>(QStringLiteral("txtInputBox"));
+    ASSERT_NE(date, nullptr);
+    QTest::keyClicks(date, QStringLiteral("361.98"));
+    QTest::keyClick(date, Qt::Key_Return);
+    auto* result = window->findChild<QLabel*>(QStringLiteral("lblDateBox"));
+    ASSERT_NE(result, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !result->text().isEmpty(); }));
+
+    int measured = 0;
+    for (const QWidget* w : controls()) {
+        QString text;
+        QRect room;
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && label->pixmap().isNull()) {
+            text = label->text();
+            room = label->contentsRect();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            // The room the style gives the caption, beside the indicator or
+            // inside the bevel.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            text = button->text();
+            room = w->style()->subElementRect(qobject_cast<const QRadioButton*>(w)
+                                                  ? QStyle::SE_RadioButtonContents
+                                                  : QStyle::SE_PushButtonContents,
+                                              &option, w);
+        } else if (const auto* box = qobject_cast<const QLineEdit*>(w)) {
+            // The box must be tall enough for a line of its font.
+            EXPECT_LE(box->fontMetrics().height(), box->rect().height() - 2) << qPrintable(describe(w));
+            ++measured;
+            continue;
+        } else {
+            continue;
+        }
+        if (text.isEmpty())
+            continue;
+        // The drawn extent, not the rounded-up advance: a caption may use
+        // its room to the last pixel.
+        const QFontMetrics metrics = w->fontMetrics();
+        const QSize need(metrics.boundingRect(shownText(text)).width(), metrics.height());
+        EXPECT_LE(need.width(), room.width())
+            << qPrintable(describe(w)) << " cuts \"" << qPrintable(shownText(text)) << "\"";
+        EXPECT_LE(need.height(), room.height())
+            << qPrintable(describe(w)) << " cuts \"" << qPrintable(shownText(text)) << "\" vertically";
+        ++measured;
+    }
+    EXPECT_GE(measured, 9);
+}
+
+} // namespace
