@@ -28,6 +28,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <random>
 
 using mrv::ui::twips;
 using mrv::ui::twipsRect;

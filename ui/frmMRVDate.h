@@ -8,7 +8,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <random>
 
 class QAction;
 class QLineEdit;
