@@ -85,7 +85,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
 
 // The selection is what the user sees of txtInputBox_GotFocus; Qt reports a
 // return to the window or from a popup as focus too, which the design does
-// not count as the box receiving the focus.
+// not count as the box receiving the focus. A mouse click does count: the
+// box selects its entry, then the click places the caret where it landed,
+// as a click into any text box does.
 bool countsAsGotFocus(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
@@ -407,8 +409,6 @@ void frmMRVDate::giveFocus(QWidget* control)
 
 void frmMRVDate::setResult(const QString& line)
 {
-    if (lblDateBox->text() == line)
-        return;
     lblDateBox->setText(line);
     QAccessibleEvent changed(lblDateBox, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
