@@ -20,15 +20,6 @@ namespace {
 
 const QString kNothingChosenLine = QStringLiteral("SC 0.00  -  EY 0 BC  -  AW 0");
 
-int checkedOption(const MainWindowTest& test, const std::array<QRadioButton*, 3>& options)
-{
-    (void)test;
-    for (int i = 0; i < 3; ++i)
-        if (options[i]->isChecked())
-            return i;
-    return -1;
-}
-
 // Counts the focus gains of one control.
 class FocusCounter : public QObject {
 public:
@@ -45,8 +36,13 @@ protected:
 
 class MainWindowBehaviour : public MainWindowTest {
 protected:
-    std::array<QRadioButton*, 3> options() const { return {option(0), option(1), option(2)}; }
-    int chosen() const { return checkedOption(*this, options()); }
+    int chosen() const
+    {
+        for (int i = 0; i < 3; ++i)
+            if (option(i)->isChecked())
+                return i;
+        return -1;
+    }
     bool awaiting() const { return window->property("awaitingFirstEntry").toBool(); }
     bool wholeEntrySelected() const
     {
@@ -222,15 +218,6 @@ TEST_F(MainWindowBehaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
     press(Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !result->text().isEmpty(); }));
     EXPECT_EQ(result->text(), QStringLiteral("SC 361.98  -  EY 4370 AD  -  AW 2284"));
-}
-
-TEST_F(MainWindowBehaviour, AltHOpensTheHelpMenu)
-{
-    press(Qt::Key_H, Qt::AltModifier);
-    auto* help = window->findChild<QMenu*>(QStringLiteral("mnuHelp"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == help; }));
-    QTest::keyClick(help, Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !help->isVisible(); }));
 }
 
 TEST_F(MainWindowBehaviour, CtrlXCutsASelectionInTheDateBox)
