@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build,
-# then the sanitizer build.
+# the fuzz targets for a bounded time, then the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh
@@ -10,6 +10,39 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMRVDATE_WERROR=
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
+# libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a
+# fresh copy of its seed corpus, side by side. Any finding fails the run; the
+# input that found it is left in build-fuzz/findings.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMRVDATE_WERROR=ON -DMRVDATE_FUZZ=ON -DMRVDATE_BUILD_GUI=OFF -DBUILD_TESTING=OFF
+fuzz_targets=(read_number convert)
+cmake --build build-fuzz -j "$jobs" --target "${fuzz_targets[@]/#/fuzz_}"
+rm -rf build-fuzz/corpus build-fuzz/findings
+mkdir -p build-fuzz/findings
+pids=()
+for t in "${fuzz_targets[@]}"; do
+  mkdir -p "build-fuzz/corpus/$t"
+  cp fuzz/corpus/"$t"/* "build-fuzz/corpus/$t/"
+  build-fuzz/fuzz/fuzz_"$t" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=10 -dict=fuzz/numbers.dict \
+    -artifact_prefix="build-fuzz/findings/$t-" -print_final_stats=1 "build-fuzz/corpus/$t" \
+    >"build-fuzz/fuzz_$t.log" 2>&1 &
+  pids+=($!)
+done
+fuzz_failed=0
+for i in "${!fuzz_targets[@]}"; do
+  t=${fuzz_targets[$i]}
+  if wait "${pids[$i]}"; then
+    echo "fuzz_$t: $(awk '/stat::number_of_executed_units/ { print $2 }' "build-fuzz/fuzz_$t.log") inputs, no findings"
+  else
+    echo "fuzz_$t: FINDING (log: build-fuzz/fuzz_$t.log)"
+    tail -n 40 "build-fuzz/fuzz_$t.log"
+    fuzz_failed=1
+  fi
+done
+((fuzz_failed == 0))
+
+# The whole suite again, window tests included, under ASan + UBSan; any leak
+# report fails it (no suppressions are needed).
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMRVDATE_WERROR=ON -DMRVDATE_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs")
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
