@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QWidget>
+#include <QWindow>
 
 namespace mrv::ui {
 
@@ -30,7 +33,50 @@ public:
     }
 };
 
+// Outer size, frame and title bar included. Some platforms know the frame
+// once the native window exists; others only after the first showing, and
+// then it is borrowed from a visible window.
+QSize outerSize(QWidget* w)
+{
+    (void)w->winId(); // makes the native window, whose frame some platforms know now
+    QMargins frame;
+    if (const QWindow* handle = w->windowHandle())
+        frame = handle->frameMargins();
+    if (frame.isNull()) {
+        for (const QWidget* top : QApplication::topLevelWidgets()) {
+            if (top == w || !top->isVisible())
+                continue;
+            const QRect outer = top->frameGeometry();
+            const QRect inner = top->geometry();
+            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+            if (!frame.isNull())
+                break;
+        }
+    }
+    return w->size().grownBy(frame);
+}
+
 } // namespace
+
+void centreOnScreen(QWidget* window, CentreOrder order)
+{
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = outerSize(window);
+    const int left = area.left() + (area.width() - outer.width()) / 2;
+    const int top = area.top() + (area.height() - outer.height()) / 2;
+    if (order == CentreOrder::LeftFirst) {
+        window->move(left, window->y());
+        window->move(window->x(), top);
+    } else {
+        window->move(window->x(), top);
+        window->move(left, window->y());
+    }
+}
 
 QString designFamily()
 {

@@ -7,6 +7,7 @@
 
 class QApplication;
 class QStyle;
+class QWidget;
 
 namespace mrv::ui {
 
@@ -35,6 +36,13 @@ QFont designFont(qreal pointSize = 8.25, bool bold = false);
 // check indicators and a narrow gap before their captions, so captions
 // sized for the design's controls fit.
 QStyle* createDesignStyle();
+
+// Centres a top-level window on the screen the user works on (the one
+// holding the active window, else the primary), from its outer size, frame
+// and title bar included: Left = (screen width - width) / 2, Top likewise.
+// The windows differ in which of the two they set first.
+enum class CentreOrder { LeftFirst, TopFirst };
+void centreOnScreen(QWidget* window, CentreOrder order);
 
 // Sets the application style and default font used by every window.
 void applyApplicationStyle(QApplication& app);

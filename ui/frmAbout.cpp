@@ -12,9 +12,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
-#include <QWindow>
 
 #include <functional>
 
@@ -90,38 +88,6 @@ QAccessibleInterface* hyperlinkAccessibleFactory(const QString&, QObject* object
     if (auto* label = dynamic_cast<HyperlinkLabel*>(object))
         return new HyperlinkAccessible(label);
     return nullptr;
-}
-
-// The screen the user is working on: the one holding the active window, as
-// the window is shown without an owner.
-QRect screenRect()
-{
-    QWidget* active = QApplication::activeWindow();
-    QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
-}
-
-// Outer size, frame and title bar included. Some platforms know the frame
-// once the native window exists; others only after the first showing, and
-// then it is borrowed from a visible window.
-QSize outerSize(const QWidget* w)
-{
-    QMargins frame;
-    if (const QWindow* handle = w->windowHandle())
-        frame = handle->frameMargins();
-    if (frame.isNull()) {
-        for (const QWidget* top : QApplication::topLevelWidgets()) {
-            if (top == w || !top->isVisible())
-                continue;
-            const QRect outer = top->frameGeometry();
-            const QRect inner = top->geometry();
-            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-            if (!frame.isNull())
-                break;
-        }
-    }
-    return w->size().grownBy(frame);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
@@ -208,13 +174,7 @@ frmAbout::frmAbout(QWidget* parent)
 
 void frmAbout::Form_Load()
 {
-    create();
-    const QRect screen = screenRect();
-    if (!screen.isEmpty()) {
-        const QSize outer = outerSize(this);
-        move(x(), screen.top() + (screen.height() - outer.height()) / 2);
-        move(screen.left() + (screen.width() - outer.width()) / 2, y());
-    }
+    mrv::ui::centreOnScreen(this, mrv::ui::CentreOrder::TopFirst);
 }
 
 void frmAbout::lblHyperlink_Click()

@@ -7,49 +7,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
-#include <QWindow>
 
 using mrv::ui::designFont;
 using mrv::ui::twips;
 using mrv::ui::twipsRect;
-
-namespace {
-
-// The screen the user is working on: the one holding the active window, as
-// the window is shown without an owner.
-QRect screenRect()
-{
-    QWidget* active = QApplication::activeWindow();
-    QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
-}
-
-// Outer size, frame and title bar included. Some platforms know the frame
-// once the native window exists; others only after the first showing, and
-// then it is borrowed from a visible window.
-QSize outerSize(const QWidget* w)
-{
-    QMargins frame;
-    if (const QWindow* handle = w->windowHandle())
-        frame = handle->frameMargins();
-    if (frame.isNull()) {
-        for (const QWidget* top : QApplication::topLevelWidgets()) {
-            if (top == w || !top->isVisible())
-                continue;
-            const QRect outer = top->frameGeometry();
-            const QRect inner = top->geometry();
-            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-            if (!frame.isNull())
-                break;
-        }
-    }
-    return w->size().grownBy(frame);
-}
-
-} // namespace
 
 frmInstructions::frmInstructions(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -117,13 +79,7 @@ QString frmInstructions::instructionsText()
 
 void frmInstructions::Form_Load()
 {
-    create();
-    const QRect screen = screenRect();
-    if (!screen.isEmpty()) {
-        const QSize outer = outerSize(this);
-        move(screen.left() + (screen.width() - outer.width()) / 2, y());
-        move(x(), screen.top() + (screen.height() - outer.height()) / 2);
-    }
+    mrv::ui::centreOnScreen(this, mrv::ui::CentreOrder::LeftFirst);
 
     txtInstructions->setPlainText(instructionsText());
 }

@@ -22,9 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QWindow>
 
 #include <chrono>
 #include <cmath>
@@ -279,18 +277,7 @@ int frmMRVDate::pictureIndexForDraw(float r)
 
 void frmMRVDate::Form_Load()
 {
-    // Centre on the screen from the outer size, Left then Top. The native
-    // window is made now so that its frame is known where the platform
-    // tells it before the window is shown.
-    create();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-        const QSize outer = size().grownBy(frame);
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - outer.width()) / 2, y());
-        move(x(), area.top() + (area.height() - outer.height()) / 2);
-    }
+    mrv::ui::centreOnScreen(this, mrv::ui::CentreOrder::LeftFirst);
 
     awaitingFirstEntry = true;
 
