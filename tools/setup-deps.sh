@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 locales
   binutils-mingw-w64-x86-64
