@@ -1,3 +1,4 @@
+#include "QtTestHelpers.h"
 #include "app/OpenWebPage.h"
 #include "app/WebAddresses.h"
 
@@ -9,33 +10,18 @@
 
 namespace {
 
-// Stands in for the browser: records what the desktop would have opened.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
-class OpenWebPageTest : public ::testing::Test {
-protected:
-    void SetUp() override { QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open"); }
-    void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    UrlRecorder recorder;
-};
-
-TEST_F(OpenWebPageTest, HandsEachAddressUnchangedToTheDesktopEveryTime)
+TEST(OpenWebPageTest, HandsEachAddressUnchangedToTheDesktopEveryTime)
 {
+    mrv::test::UrlRecorder recorder;
     for (const char* address : {mrv::kProjectPageUrl, mrv::kUpdateSiteUrl}) {
         SCOPED_TRACE(address);
-        recorder.urls.clear();
+        recorder.opened.clear();
         mrv::OpenWebPage(QString::fromLatin1(address));
         mrv::OpenWebPage(QString::fromLatin1(address));
         // The handler ran before OpenWebPage returned: nothing is queued.
-        ASSERT_EQ(recorder.urls.size(), 2);
-        for (const QUrl& url : recorder.urls)
-            EXPECT_EQ(url.toString(), QString::fromLatin1(address));
+        ASSERT_EQ(recorder.opened.size(), 2);
+        for (const QString& url : recorder.opened)
+            EXPECT_EQ(url, QString::fromLatin1(address));
     }
 }
 
@@ -58,5 +44,3 @@ TEST(WebAddresses, AreHttpAddressesUnderTheReservedExampleDomain)
 }
 
 } // namespace
-
-#include "open_web_page_test.moc"

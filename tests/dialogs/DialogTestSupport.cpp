@@ -4,27 +4,9 @@
 #include "ui/frmAbout.h"
 #include "ui/frmInstructions.h"
 
-#include <QDesktopServices>
 #include <QtTest/QTest>
 
 namespace mrv::test {
-
-UrlRecorder::UrlRecorder()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-}
-
-UrlRecorder::~UrlRecorder()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void UrlRecorder::open(const QUrl& url)
-{
-    opened << url.toString();
-}
 
 const DialogKind& instructionsKind()
 {

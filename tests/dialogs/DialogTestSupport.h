@@ -2,6 +2,8 @@
 // pages, finding controls by their design names.
 #pragma once
 
+#include "QtTestHelpers.h"
+
 #include <QDialog>
 #include <QObject>
 #include <QStringList>
@@ -13,19 +15,6 @@
 class QLabel;
 
 namespace mrv::test {
-
-// Records every address handed to the desktop shell instead of starting a
-// browser, for as long as it lives.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    UrlRecorder();
-    ~UrlRecorder() override;
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url);
-};
 
 struct DialogKind {
     const char* name;

@@ -3,7 +3,6 @@
 #include "QtTestHelpers.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QtTest/QTest>
 
 namespace mrv::test {
@@ -14,23 +13,6 @@ QWidget* groupMember(QWidget* window, const QString& name, int index)
         if (w->property("index").toInt() == index)
             return w;
     return nullptr;
-}
-
-UrlRecorder::UrlRecorder()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-}
-
-UrlRecorder::~UrlRecorder()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void UrlRecorder::open(const QUrl& url)
-{
-    opened << url.toString();
 }
 
 void MainWindowTest::SetUp()

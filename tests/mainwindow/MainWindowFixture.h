@@ -3,6 +3,8 @@
 
 #include "ui/frmMRVDate.h"
 
+#include "QtTestHelpers.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,19 +22,6 @@ namespace mrv::test {
 
 // The member of an indexed control group with the given index.
 QWidget* groupMember(QWidget* window, const QString& name, int index);
-
-// Records every address handed to the desktop shell instead of starting a
-// browser, for as long as it lives.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    UrlRecorder();
-    ~UrlRecorder() override;
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url);
-};
 
 // What a message box showed before the test answered it.
 struct ShownBox {

@@ -1,6 +1,7 @@
 #include "QtTestHelpers.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -36,6 +37,23 @@ bool answerNextModal(const std::function<void()>& trigger, const std::function<v
     (void)QTest::qWaitFor([&] { return answered; }, timeoutMs);
     poll.stop();
     return answered;
+}
+
+UrlRecorder::UrlRecorder()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+}
+
+UrlRecorder::~UrlRecorder()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void UrlRecorder::open(const QUrl& url)
+{
+    opened << url.toString();
 }
 
 } // namespace mrv::test

@@ -1,7 +1,10 @@
 // Helpers shared by the window tests.
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 #include <functional>
 
 class QWidget;
@@ -13,5 +16,18 @@ namespace mrv::test {
 // never on a fixed delay; gives up after `timeoutMs`.
 bool answerNextModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& answer,
                      int timeoutMs = 5000);
+
+// Records every address handed to the desktop shell instead of starting a
+// browser, for as long as it lives.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    UrlRecorder();
+    ~UrlRecorder() override;
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url);
+};
 
 } // namespace mrv::test
