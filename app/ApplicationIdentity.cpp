@@ -9,8 +9,11 @@ namespace mrv {
 
 QIcon applicationIcon()
 {
+    // The windows' icon holds the design's two sizes; the larger drawings are
+    // for the desktop's menus and are installed beside the program. Each file
+    // added is decoded at once, which start-up pays for.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32})
         icon.addFile(QStringLiteral(":/icons/mrvdate-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -8,7 +8,7 @@ class QGuiApplication;
 
 namespace mrv {
 
-// The application icon in every size drawn (16 to 256 pixels).
+// The application icon of every window: 16 and 32 pixels.
 QIcon applicationIcon();
 
 // Sets the application's name, version, desktop entry and window icon. Windows created

@@ -99,10 +99,6 @@ frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Morvane Timeline Date Converter"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/mrvdate-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
 
     createControls();
     createMenu();

@@ -148,17 +148,17 @@ TEST(LibraryPictures, AreSevenDifferentPictures)
             EXPECT_NE(images[i], images[j]) << i << " and " << j;
 }
 
-TEST(ApplicationIcon, HasEveryDrawnSizeWithATransparentBackground)
+TEST(ApplicationIcon, HasTheTwoWindowSizesWithATransparentBackground)
 {
     const QIcon icon = mrv::applicationIcon();
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    for (int size : {16, 32}) {
         SCOPED_TRACE(size);
         const QImage image(QStringLiteral(":/icons/mrvdate-%1.png").arg(size));
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(size, size));
         ASSERT_TRUE(image.hasAlphaChannel());
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << "corner should be clear";
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
     }
 }
 

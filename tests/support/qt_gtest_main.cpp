@@ -1,3 +1,4 @@
+#include "app/ApplicationIdentity.h"
 #include "ui/UiStyle.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     qputenv("LC_ALL", "C.UTF-8");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    mrv::applyApplicationIdentity(app);
     mrv::ui::applyApplicationStyle(app);
     return RUN_ALL_TESTS();
 }
