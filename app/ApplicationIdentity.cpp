@@ -3,6 +3,8 @@
 #include "app/Version.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
 #include <QString>
 
 namespace mrv {
@@ -10,11 +12,15 @@ namespace mrv {
 QIcon applicationIcon()
 {
     // The windows' icon holds the design's two sizes; the larger drawings are
-    // for the desktop's menus and are installed beside the program. Each file
-    // added is decoded at once, which start-up pays for.
+    // for the desktop's menus and are installed beside the program. PNG is
+    // read by name: left to detect the format, the reader would load every
+    // image-format plugin installed just to ask each about the file.
     QIcon icon;
-    for (int size : {16, 32})
-        icon.addFile(QStringLiteral(":/icons/mrvdate-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32}) {
+        QImageReader reader(QStringLiteral(":/icons/mrvdate-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
