@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -17,7 +16,6 @@
 #include <functional>
 
 using mrv::ui::designFont;
-using mrv::ui::twips;
 using mrv::ui::twipsRect;
 
 namespace {
@@ -103,16 +101,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : SecondaryWindow(QStringLiteral("frmAbout"), QStringLiteral("About MRV Date Converter"), 3870, 4305,
+                      parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(hyperlinkAccessibleFactory), true);
     (void)factoryInstalled;
-
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MRV Date Converter"));
-    setFont(designFont());
-    setFixedSize(twips(3870), twips(4305));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -185,14 +178,4 @@ void frmAbout::lblHyperlink_Click()
 void frmAbout::cmdOK_Click()
 {
     accept();
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* event)
-{
-    // No cancel button: Escape must not close the window as QDialog would.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

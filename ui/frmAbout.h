@@ -2,20 +2,17 @@
 // the update site.
 #pragma once
 
-#include <QDialog>
+#include "SecondaryWindow.h"
 
 #include <array>
 
 class QLabel;
 class QPushButton;
 
-class frmAbout : public QDialog {
+class frmAbout : public mrv::ui::SecondaryWindow {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();

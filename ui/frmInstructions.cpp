@@ -3,24 +3,18 @@
 #include "UiStyle.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextEdit>
 
 using mrv::ui::designFont;
-using mrv::ui::twips;
 using mrv::ui::twipsRect;
 
 frmInstructions::frmInstructions(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : SecondaryWindow(QStringLiteral("frmInstructions"),
+                      QStringLiteral("Instructions for Morvane Date Converter"), 7590, 3900, parent)
 {
-    setObjectName(QStringLiteral("frmInstructions"));
-    setWindowTitle(QStringLiteral("Instructions for Morvane Date Converter"));
-    setFont(designFont());
-    setFixedSize(twips(7590), twips(3900));
 
     Label1 = new QLabel(QStringLiteral("Morvane Timeline Date Converter - Instructions"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -92,16 +86,6 @@ void frmInstructions::txtInstructions_GotFocus()
 void frmInstructions::cmdOK_Click()
 {
     accept();
-}
-
-void frmInstructions::keyPressEvent(QKeyEvent* event)
-{
-    // No cancel button: Escape must not close the window as QDialog would.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 bool frmInstructions::eventFilter(QObject* watched, QEvent* event)

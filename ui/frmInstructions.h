@@ -1,13 +1,13 @@
 // The modal Instructions window: two paragraphs telling how to convert.
 #pragma once
 
-#include <QDialog>
+#include "SecondaryWindow.h"
 
 class QPushButton;
 class QLabel;
 class QTextEdit;
 
-class frmInstructions : public QDialog {
+class frmInstructions : public mrv::ui::SecondaryWindow {
     Q_OBJECT
 public:
     explicit frmInstructions(QWidget* parent = nullptr);
@@ -15,9 +15,6 @@ public:
     // The text exactly as the window is given it, CR LF line breaks included.
     // The text box stores the breaks as paragraph ends.
     static QString instructionsText();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
