@@ -1,7 +1,10 @@
 #include "UiStyle.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QImageReader>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
@@ -59,6 +62,13 @@ QSize outerSize(QWidget* w)
 
 } // namespace
 
+QPixmap loadPicture(const QString& resourcePath)
+{
+    QImageReader reader(resourcePath, QFileInfo(resourcePath).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 void centreOnScreen(QWidget* window, CentreOrder order)
 {
     const QWidget* active = QApplication::activeWindow();
@@ -99,14 +109,9 @@ QFont designFont(qreal pointSize, bool bold)
     return f;
 }
 
-QStyle* createDesignStyle()
-{
-    return new DesignStyle;
-}
-
 void applyApplicationStyle(QApplication& app)
 {
-    app.setStyle(createDesignStyle());
+    app.setStyle(new DesignStyle);
     app.setFont(designFont());
 }
 

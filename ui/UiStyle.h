@@ -6,7 +6,7 @@
 #include <QString>
 
 class QApplication;
-class QStyle;
+class QPixmap;
 class QWidget;
 
 namespace mrv::ui {
@@ -32,10 +32,9 @@ QString designFamily();
 // The design's font at the given size.
 QFont designFont(qreal pointSize = 8.25, bool bold = false);
 
-// The style every window uses: Fusion, with the classic 13-pixel option and
-// check indicators and a narrow gap before their captions, so captions
-// sized for the design's controls fit.
-QStyle* createDesignStyle();
+// A stored picture, read with the format its name gives: left to detect
+// the format, the reader would load every installed image plugin to ask.
+QPixmap loadPicture(const QString& resourcePath);
 
 // Centres a top-level window on the screen the user works on (the one
 // holding the active window, else the primary), from its outer size, frame
@@ -44,7 +43,9 @@ QStyle* createDesignStyle();
 enum class CentreOrder { LeftFirst, TopFirst };
 void centreOnScreen(QWidget* window, CentreOrder order);
 
-// Sets the application style and default font used by every window.
+// Sets the style and default font used by every window: Fusion, with the
+// classic 13-pixel option and check indicators and a narrow gap before their
+// captions, so captions sized for the design's controls fit.
 void applyApplicationStyle(QApplication& app);
 
 } // namespace mrv::ui

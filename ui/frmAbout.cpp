@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -110,7 +109,7 @@ frmAbout::frmAbout(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/about.gif")));
+    Image1->setPixmap(mrv::ui::loadPicture(QStringLiteral(":/pictures/about.gif")));
     Image1->setGeometry(twipsRect(120, 120, 570, 870));
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("Morvane"), twipsRect(840, 240, 2775, 255));

@@ -2,7 +2,6 @@
 
 #include "UiStyle.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -15,7 +14,6 @@ frmInstructions::frmInstructions(QWidget* parent)
     : SecondaryWindow(QStringLiteral("frmInstructions"),
                       QStringLiteral("Instructions for Morvane Date Converter"), 7590, 3900, parent)
 {
-
     Label1 = new QLabel(QStringLiteral("Morvane Timeline Date Converter - Instructions"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(designFont(8.25, true));

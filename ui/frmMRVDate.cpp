@@ -11,10 +11,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -56,11 +54,7 @@ QPixmap PictureBox::picture()
 {
     if (!decoded_ && !source_.isEmpty()) {
         decoded_ = true;
-        // Read by the name's format: detecting it would load every
-        // image-format plugin installed, a cost paid at start-up.
-        QImageReader reader(source_, QFileInfo(source_).suffix().toLatin1());
-        reader.setAutoDetectImageFormat(false);
-        QLabel::setPixmap(QPixmap::fromImage(reader.read()));
+        QLabel::setPixmap(loadPicture(source_));
     }
     return pixmap();
 }
