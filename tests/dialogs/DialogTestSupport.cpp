@@ -73,12 +73,4 @@ void release(QWidget* widget, QPoint at)
     QTest::mouseRelease(widget->window()->windowHandle(), Qt::LeftButton, {}, inWindow(widget, at));
 }
 
-QWidget* groupMember(QWidget* window, const QString& name, int index)
-{
-    for (QWidget* w : window->findChildren<QWidget*>(name))
-        if (w->property("index").toInt() == index)
-            return w;
-    return nullptr;
-}
-
 } // namespace mrv::test

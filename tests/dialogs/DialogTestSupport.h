@@ -39,7 +39,4 @@ void doubleClick(QWidget* widget, QPoint at = {});
 void press(QWidget* widget, QPoint at = {});
 void release(QWidget* widget, QPoint at = {});
 
-// The member of an indexed control group with the given index.
-QWidget* groupMember(QWidget* window, const QString& name, int index);
-
 } // namespace mrv::test

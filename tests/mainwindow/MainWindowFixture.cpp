@@ -7,14 +7,6 @@
 
 namespace mrv::test {
 
-QWidget* groupMember(QWidget* window, const QString& name, int index)
-{
-    for (QWidget* w : window->findChildren<QWidget*>(name))
-        if (w->property("index").toInt() == index)
-            return w;
-    return nullptr;
-}
-
 void MainWindowTest::SetUp()
 {
     window = std::make_unique<frmMRVDate>();

@@ -20,9 +20,6 @@
 
 namespace mrv::test {
 
-// The member of an indexed control group with the given index.
-QWidget* groupMember(QWidget* window, const QString& name, int index);
-
 // What a message box showed before the test answered it.
 struct ShownBox {
     bool shown = false;

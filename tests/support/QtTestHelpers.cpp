@@ -39,6 +39,14 @@ bool answerNextModal(const std::function<void()>& trigger, const std::function<v
     return answered;
 }
 
+QWidget* groupMember(QWidget* window, const QString& name, int index)
+{
+    for (QWidget* w : window->findChildren<QWidget*>(name))
+        if (w->property("index").toInt() == index)
+            return w;
+    return nullptr;
+}
+
 UrlRecorder::UrlRecorder()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");

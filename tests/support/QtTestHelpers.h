@@ -17,6 +17,10 @@ namespace mrv::test {
 bool answerNextModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& answer,
                      int timeoutMs = 5000);
 
+// The member of an indexed control group (same object name, an "index"
+// property) with the given index.
+QWidget* groupMember(QWidget* window, const QString& name, int index);
+
 // Records every address handed to the desktop shell instead of starting a
 // browser, for as long as it lives.
 class UrlRecorder : public QObject {
