@@ -1,8 +1,8 @@
 // Per-call time of convert on each calendar, over a mix of typical entries,
 // and of the leading-number reading alone.
 
-#include "core/calendar.hpp"
-#include "core/numeric.hpp"
+#include "Calendar.h"
+#include "Numeric.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

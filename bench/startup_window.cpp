@@ -1,18 +1,15 @@
 // The program's start-up as app/main.cpp does it, ended at the main window's
 // first paint for the start-up benchmark.
+#include "ApplicationSetup.h"
 #include "FirstShow.h"
-#include "app/ApplicationIdentity.h"
-#include "ui/UiStyle.h"
-#include "ui/frmMRVDate.h"
+#include "frmMRVDate.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    mrv::applyApplicationIdentity(app);
-    mrv::ui::applyApplicationStyle(app);
-    QApplication::setQuitOnLastWindowClosed(true);
+    mrv::ui::setUpApplication(app);
     frmMRVDate window;
     new mrv::bench::EndAtFirstShow(window);
     window.show();

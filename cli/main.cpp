@@ -1,7 +1,7 @@
 // mrvdate-convert: converts many dates at once with the window program's
 // rules. One line out for every entry in, so scripts can paste columns.
 
-#include "core/calendar.hpp"
+#include "Calendar.h"
 
 #include <cerrno>
 #include <clocale>

@@ -3,7 +3,7 @@
 // the three kinds, and every converted line must match the result-line
 // grammar and the calendar's own limits and relations.
 
-#include "core/calendar.hpp"
+#include "Calendar.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // correctly rounded reader where the two grammars meet, and ignore blanks
 // and whatever follows the number.
 
-#include "core/numeric.hpp"
+#include "Numeric.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,8 +1,9 @@
 #include "frmAbout.h"
 
+#include "OpenWebPage.h"
 #include "UiStyle.h"
-#include "app/OpenWebPage.h"
-#include "app/WebAddresses.h"
+#include "Version.h"
+#include "WebAddresses.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -127,7 +128,8 @@ frmAbout::frmAbout(QWidget* parent)
         {QStringLiteral("Characters \u00A9 Fenwyrd Games"), twipsRect(840, 2400, 2895, 255)},
         {QStringLiteral("Morvane created by"), twipsRect(840, 1560, 2895, 255)},
         {QStringLiteral("Ilse Varda and Oren Tamm"), twipsRect(840, 1800, 2895, 255)},
-        {QStringLiteral("Version 1.1.0"), twipsRect(720, 960, 3015, 255)},
+        {QStringLiteral("Version ") + QLatin1String(mrv::kApplicationVersion),
+         twipsRect(720, 960, 3015, 255)},
     }};
     for (std::size_t i = 0; i < credits.size(); ++i) {
         Label3[i] = makeLabel(this, "Label3", credits[i].text, credits[i].geometry);

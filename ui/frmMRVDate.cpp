@@ -1,10 +1,10 @@
 #include "frmMRVDate.h"
 
+#include "Calendar.h"
+#include "Numeric.h"
+#include "OpenWebPage.h"
 #include "UiStyle.h"
-#include "app/OpenWebPage.h"
-#include "app/WebAddresses.h"
-#include "core/calendar.hpp"
-#include "core/numeric.hpp"
+#include "WebAddresses.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 

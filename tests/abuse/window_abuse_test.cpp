@@ -2,9 +2,9 @@
 // show exactly what the conversion rules give for that text (the line, or
 // the right message box), return from each conversion and keep its memory
 // flat over a long run.
+#include "Calendar.h"
 #include "QtTestHelpers.h"
-#include "core/calendar.hpp"
-#include "ui/frmMRVDate.h"
+#include "frmMRVDate.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Start-up identity and ending, run the way main() runs the program: the
 // main window shown and the application's event loop entered.
-#include "app/ApplicationIdentity.h"
-#include "ui/frmMRVDate.h"
+#include "ApplicationIdentity.h"
+#include "frmMRVDate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,8 +29,8 @@ TEST(ApplicationIdentity, NamesTheProgramAndGivesEveryWindowItsIcon)
 {
     mrv::applyApplicationIdentity(*qGuiApp);
     EXPECT_EQ(QCoreApplication::applicationName(), "MRVDate");
-    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.1.0");
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.mrvdate");
+    EXPECT_EQ(QCoreApplication::applicationVersion(), MRVDATE_VERSION);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), MRVDATE_APP_ID);
     // Qt appends a display name to window titles; the program sets none.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 

@@ -1,6 +1,6 @@
+#include "OpenWebPage.h"
 #include "QtTestHelpers.h"
-#include "app/OpenWebPage.h"
-#include "app/WebAddresses.h"
+#include "WebAddresses.h"
 
 #include <QDesktopServices>
 #include <QList>

@@ -1,6 +1,6 @@
 // The pictures and icons compiled into the program: each must decode at the
 // size the windows are laid out for, in the stored format the design gives.
-#include "app/ApplicationIdentity.h"
+#include "ApplicationIdentity.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -21,6 +21,15 @@ constexpr std::uint16_t kRtIcon = 3;
 constexpr std::uint16_t kRtGroupIcon = 14;
 constexpr std::uint16_t kRtVersion = 16;
 
+// The release version major.minor.patch in its two Windows forms: fixed
+// fields major.minor.patch.0 as two 32-bit halves, and the text "1.01" for
+// 1.1 (minor number in two digits).
+constexpr std::uint32_t kVersionHigh = (MRVDATE_VERSION_MAJOR << 16) | MRVDATE_VERSION_MINOR;
+constexpr std::uint32_t kVersionLow = MRVDATE_VERSION_PATCH << 16;
+const std::string kVersionText = std::to_string(MRVDATE_VERSION_MAJOR) +
+                                 (MRVDATE_VERSION_MINOR < 10 ? ".0" : ".") +
+                                 std::to_string(MRVDATE_VERSION_MINOR);
+
 std::size_t align4(std::size_t n)
 {
     return (n + 3) & ~std::size_t{3};
@@ -185,7 +194,7 @@ protected:
     static inline std::vector<Resource> resources_;
 };
 
-TEST_F(VersionResource, FixedFieldsGiveVersion1100ForAnApplication)
+TEST_F(VersionResource, FixedFieldsGiveTheReleaseVersionForAnApplication)
 {
     const Resource* res = find(resources_, kRtVersion, 1);
     ASSERT_NE(res, nullptr) << "no version resource with ID 1";
@@ -203,10 +212,10 @@ TEST_F(VersionResource, FixedFieldsGiveVersion1100ForAnApplication)
     };
     const Field fields[] = {
         {"signature", 0, 0xFEEF04BD},
-        {"file version MS", 8, 0x00010001},
-        {"file version LS", 12, 0x00000000},
-        {"product version MS", 16, 0x00010001},
-        {"product version LS", 20, 0x00000000},
+        {"file version MS", 8, kVersionHigh},
+        {"file version LS", 12, kVersionLow},
+        {"product version MS", 16, kVersionHigh},
+        {"product version LS", 20, kVersionLow},
         {"file flags mask", 24, 0x3F},
         {"file flags", 28, 0},
         {"file OS", 32, 4},
@@ -241,9 +250,8 @@ TEST_F(VersionResource, StringTableHoldsExactlyTheFiveStrings)
         EXPECT_TRUE(strings.emplace(s.key, s.text()).second) << s.key << " twice";
     }
     const std::map<std::string, std::string> expected{
-        {"ProductName", "MRVDate"},          {"FileVersion", "1.01"},
-        {"ProductVersion", "1.01"},          {"InternalName", "MRVDate"},
-        {"OriginalFilename", "MRVDate.exe"},
+        {"ProductName", "MRVDate"},  {"FileVersion", kVersionText},       {"ProductVersion", kVersionText},
+        {"InternalName", "MRVDate"}, {"OriginalFilename", "MRVDate.exe"},
     };
     EXPECT_EQ(strings, expected);
 }

@@ -140,7 +140,7 @@ TEST(BatchConverter, HelpAndVersion)
     EXPECT_EQ(r.out.rfind("Usage: mrvdate-convert --from sc|ey|aw", 0), 0u);
     r = run({"--version"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "mrvdate-convert 1.1.0\n");
+    EXPECT_EQ(r.out, "mrvdate-convert " MRVDATE_VERSION "\n");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "core/calendar.hpp"
-#include "core/numeric.hpp"
+#include "Calendar.h"
+#include "Numeric.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "DialogTestSupport.h"
 
 #include "QtTestHelpers.h"
-#include "ui/frmAbout.h"
-#include "ui/frmInstructions.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
 
 #include <QtTest/QTest>
 

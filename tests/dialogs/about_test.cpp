@@ -1,7 +1,7 @@
 // The About window's link label and picture.
 #include "DialogTestSupport.h"
-#include "app/WebAddresses.h"
-#include "ui/frmAbout.h"
+#include "WebAddresses.h"
+#include "frmAbout.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // modal over the main window.
 #include "DialogTestSupport.h"
 #include "QtTestHelpers.h"
-#include "ui/frmMRVDate.h"
+#include "frmMRVDate.h"
 
 #include <QApplication>
 #include <QLabel>

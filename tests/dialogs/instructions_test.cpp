@@ -1,7 +1,7 @@
 // The Instructions window's text: exact, two paragraphs, fully visible, and
 // out of the user's reach.
 #include "DialogTestSupport.h"
-#include "ui/frmInstructions.h"
+#include "frmInstructions.h"
 
 #include <QApplication>
 #include <QClipboard>

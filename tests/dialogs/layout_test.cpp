@@ -1,7 +1,7 @@
 // Every window and control against the design: place, size, text, font, and
 // whether its text fits in the fonts actually resolved.
 #include "DialogTestSupport.h"
-#include "ui/UiStyle.h"
+#include "UiStyle.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>
@@ -144,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRow{A, "Label1", -1, 840, 240, 2775, 255, "Morvane", kRegular, true, Align::Centre},
         ControlRow{A, "Label2", -1, 840, 480, 2775, 255, "Timeline Date Converter", kRegular, true,
                    Align::Centre},
-        ControlRow{A, "Label3", 4, 720, 960, 3015, 255, "Version 1.1.0", kRegular, false, Align::Centre},
+        ControlRow{A, "Label3", 4, 720, 960, 3015, 255, "Version " MRVDATE_VERSION, kRegular, false,
+                   Align::Centre},
         ControlRow{A, "Label3", 2, 840, 1560, 2895, 255, "Morvane created by", kRegular, false,
                    Align::Centre},
         ControlRow{A, "Label3", 3, 840, 1800, 2895, 255, nullptr, kRegular, false, Align::Centre},

@@ -1,7 +1,7 @@
 // A shown, active main window and the ways a user drives it.
 #pragma once
 
-#include "ui/frmMRVDate.h"
+#include "frmMRVDate.h"
 
 #include "QtTestHelpers.h"
 

@@ -3,8 +3,8 @@
 #include "MainWindowFixture.h"
 
 #include "QtTestHelpers.h"
-#include "ui/frmAbout.h"
-#include "ui/frmInstructions.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
 
 #include <QAccessible>
 #include <QApplication>

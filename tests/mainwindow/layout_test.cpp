@@ -2,9 +2,9 @@
 // and that every caption of every window fits its control.
 #include "MainWindowFixture.h"
 
-#include "ui/UiStyle.h"
-#include "ui/frmAbout.h"
-#include "ui/frmInstructions.h"
+#include "UiStyle.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
 
 #include <QAbstractButton>
 #include <QAction>

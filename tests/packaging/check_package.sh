@@ -11,7 +11,6 @@ fail() {
   exit 1
 }
 
-app_id=org.example.mrvdate
 icon_sizes=(16 32 48 64 128 256)
 
 check=$1
@@ -38,6 +37,7 @@ esac
 
 work=$1
 shift
+app_id=${MRVDATE_APP_ID:?the application id, set by CTest}
 deb=$work/package.deb
 root=$work/root
 [[ -f $deb && -d $root ]] || fail "no unpacked package in $work (did the build step run?)"

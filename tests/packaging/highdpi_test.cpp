@@ -3,7 +3,7 @@
 // whole, with every control inside its container, none over another and
 // every text whole.
 
-#include "ui/frmMRVDate.h"
+#include "frmMRVDate.h"
 
 #include <QAbstractButton>
 #include <QApplication>

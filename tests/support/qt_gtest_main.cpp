@@ -1,5 +1,4 @@
-#include "app/ApplicationIdentity.h"
-#include "ui/UiStyle.h"
+#include "ApplicationSetup.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@ int main(int argc, char** argv)
     qputenv("LC_ALL", "C.UTF-8");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    mrv::applyApplicationIdentity(app);
-    mrv::ui::applyApplicationStyle(app);
+    mrv::ui::setUpApplication(app);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
 #include "ApplicationIdentity.h"
 
-#include "app/Version.h"
+#include "Version.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -30,7 +30,7 @@ void applyApplicationIdentity(QGuiApplication& app)
     QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QGuiApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     // Lets the desktop match the windows to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.mrvdate"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     app.setWindowIcon(applicationIcon());
 }
 

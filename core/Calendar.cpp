@@ -1,6 +1,6 @@
-#include "core/calendar.hpp"
+#include "Calendar.h"
 
-#include "core/numeric.hpp"
+#include "Numeric.h"
 
 #include <cmath>
 #include <cstdint>

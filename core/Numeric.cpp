@@ -1,4 +1,4 @@
-#include "core/numeric.hpp"
+#include "Numeric.h"
 
 #include <algorithm>
 #include <array>

@@ -4,10 +4,10 @@
 // writes main.png (as first shown), main-result.png (after one conversion),
 // instructions.png and about.png. Only the client area and menu bar are
 // drawn; the title bar belongs to the window manager.
-#include "ui/UiStyle.h"
-#include "ui/frmAbout.h"
-#include "ui/frmInstructions.h"
-#include "ui/frmMRVDate.h"
+#include "ApplicationSetup.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
+#include "frmMRVDate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    mrv::ui::applyApplicationStyle(app);
+    mrv::ui::setUpApplication(app);
 
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!folder.exists() && !QDir().mkpath(folder.path())) {

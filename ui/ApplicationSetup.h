@@ -1,0 +1,15 @@
+// The one set-up every QApplication of the program gets before its first
+// window: the program itself, the window tests, the start-up benchmark and
+// the window renderer all call it, so they all show the same windows.
+#pragma once
+
+class QApplication;
+
+namespace mrv::ui {
+
+// Name, version, desktop entry and icon, then the style and default font.
+// Closing the last window (the main window: the secondary windows are modal
+// children of it) ends the program.
+void setUpApplication(QApplication& app);
+
+} // namespace mrv::ui
