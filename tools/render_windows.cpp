@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <cstdio>
 
@@ -27,14 +26,6 @@ bool save(QWidget& window, const QDir& folder, const char* name)
     const bool ok = window.grab().save(path);
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
     return ok;
-}
-
-QWidget* member(QWidget& window, const char* name, int index)
-{
-    for (QWidget* w : window.findChildren<QWidget*>(QLatin1String(name)))
-        if (w->property("index").toInt() == index)
-            return w;
-    return nullptr;
 }
 
 } // namespace
@@ -60,8 +51,7 @@ int main(int argc, char** argv)
     {
         frmMRVDate window;
         window.show();
-        if (auto* sc = qobject_cast<QRadioButton*>(member(window, "optDate", 0)))
-            sc->setChecked(true);
+        // The first entry chooses Space Century, as typing does.
         if (auto* date = window.findChild<QLineEdit*>(QStringLiteral("txtInputBox")))
             date->setText(QStringLiteral("361.98"));
         if (auto* convert = window.findChild<QPushButton*>(QStringLiteral("cmdConvert")))

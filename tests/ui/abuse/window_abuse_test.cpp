@@ -3,8 +3,7 @@
 // the right message box), return from each conversion and keep its memory
 // flat over a long run.
 #include "Calendar.h"
-#include "QtTestHelpers.h"
-#include "frmMRVDate.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,32 +38,17 @@ struct Shown {
     QString line; // the result box afterwards
 };
 
-class WindowAbuse : public ::testing::Test {
+class WindowAbuse : public mrv::test::MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        window = std::make_unique<frmMRVDate>();
-        dateBox = window->findChild<QLineEdit*>(QStringLiteral("txtInputBox"));
-        convertButton = window->findChild<QPushButton*>(QStringLiteral("cmdConvert"));
-        result = window->findChild<QLabel*>(QStringLiteral("lblDateBox"));
-        for (QRadioButton* option : window->findChildren<QRadioButton*>(QStringLiteral("optDate")))
-            options[option->property("index").toInt()] = option;
-        ASSERT_TRUE(dateBox && convertButton && result && options[SC] && options[EY] && options[AW]);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     void choose(int calendar)
     {
-        QRadioButton* option = options[calendar];
-        if (!option->isChecked())
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-        ASSERT_TRUE(option->isChecked());
+        if (!option(calendar)->isChecked())
+            clickOption(calendar);
+        ASSERT_TRUE(option(calendar)->isChecked());
     }
 
     // Replaces the entry the way a user does: select all, then type or paste.
-    void type(const QString& entry)
+    void replaceEntry(const QString& entry)
     {
         QTest::keyClick(dateBox, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(dateBox, entry);
@@ -134,12 +118,6 @@ protected:
             break;
         }
     }
-
-    std::unique_ptr<frmMRVDate> window;
-    QLineEdit* dateBox = nullptr;
-    QPushButton* convertButton = nullptr;
-    QLabel* result = nullptr;
-    std::array<QRadioButton*, 3> options{};
 };
 
 TEST_F(WindowAbuse, HundredThousandCharacterPastesConvertOnEveryCalendar)
@@ -256,7 +234,7 @@ TEST_F(WindowAbuse, TenThousandConversionsWithRefusalsAnsweredKeepMemoryFlat)
         // limit, and that history is not what this run measures.
         const QString entry = QString::fromLatin1(round.entry);
         if (i < kWarmUp)
-            type(entry);
+            replaceEntry(entry);
         else
             dateBox->setText(entry);
         const Shown shown = convertNow();

@@ -1,27 +1,26 @@
 // The main window as created: controls, geometry, look, menu, pictures,
 // and that every caption of every window fits its control.
+#include "CaptionFit.h"
 #include "MainWindowFixture.h"
 
-#include "UiStyle.h"
+#include "DesignUnits.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
-#include <QTextDocumentFragment>
 #include <QtTest/QTest>
 
 #include <cmath>
 
-using mrv::ui::twipsRect;
+using mrv::test::designRect;
 
 namespace mrv::test {
 namespace {
@@ -35,17 +34,17 @@ struct ControlRow {
 };
 
 const ControlRow kControls[] = {
-    {"Label1", -1, "clientArea", "Morvane Timeline Date Converter", twipsRect(120, 120, 4215, 255)},
-    {"Frame1", -1, "clientArea", "Enter &date to convert", twipsRect(120, 480, 5295, 1575)},
-    {"lblDatePrefix", -1, "Frame1", "SC", twipsRect(120, 400, 375, 255)},
-    {"txtInputBox", -1, "Frame1", "", twipsRect(480, 360, 975, 285)},
-    {"cmdConvert", -1, "Frame1", "&Convert", twipsRect(2160, 360, 1215, 375)},
-    {"Label2", -1, "Frame1", "Convert date from:", twipsRect(120, 840, 1455, 255)},
-    {"optDate", 0, "Frame1", "&Space Century (SC)", twipsRect(120, 1080, 1695, 255)},
-    {"optDate", 1, "Frame1", "&Earth Year (EY)", twipsRect(2040, 1080, 1455, 255)},
-    {"optDate", 2, "Frame1", "&After War (AW)", twipsRect(3720, 1080, 1455, 255)},
-    {"lblDateBox", -1, "clientArea", "", twipsRect(120, 2225, 5295, 375)},
-    {"imgMain", -1, "clientArea", nullptr, twipsRect(5520, 120, 1770, 2505)},
+    {"Label1", -1, "clientArea", "Morvane Timeline Date Converter", designRect(120, 120, 4215, 255)},
+    {"Frame1", -1, "clientArea", "Enter &date to convert", designRect(120, 480, 5295, 1575)},
+    {"lblDatePrefix", -1, "Frame1", "SC", designRect(120, 400, 375, 255)},
+    {"txtInputBox", -1, "Frame1", "", designRect(480, 360, 975, 285)},
+    {"cmdConvert", -1, "Frame1", "&Convert", designRect(2160, 360, 1215, 375)},
+    {"Label2", -1, "Frame1", "Convert date from:", designRect(120, 840, 1455, 255)},
+    {"optDate", 0, "Frame1", "&Space Century (SC)", designRect(120, 1080, 1695, 255)},
+    {"optDate", 1, "Frame1", "&Earth Year (EY)", designRect(2040, 1080, 1455, 255)},
+    {"optDate", 2, "Frame1", "&After War (AW)", designRect(3720, 1080, 1455, 255)},
+    {"lblDateBox", -1, "clientArea", "", designRect(120, 2225, 5295, 375)},
+    {"imgMain", -1, "clientArea", nullptr, designRect(5520, 120, 1770, 2505)},
 };
 
 class MainWindowLayout : public MainWindowTest {};
@@ -80,8 +79,18 @@ TEST_F(MainWindowLayout, EveryControlHasItsDesignNameContainerCaptionAndGeometry
     EXPECT_EQ(window->findChildren<QRadioButton*>().size(), 3);
 }
 
+// The design's family where it is installed, else the metric match that the
+// package depends on.
+QString expectedFamily()
+{
+    return QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))
+               ? QStringLiteral("MS Sans Serif")
+               : QStringLiteral("Liberation Sans");
+}
+
 TEST_F(MainWindowLayout, FontsFollowTheDesign)
 {
+    const QString family = expectedFamily();
     const struct {
         const char* name;
         qreal points;
@@ -95,14 +104,17 @@ TEST_F(MainWindowLayout, FontsFollowTheDesign)
         SCOPED_TRACE(row.name);
         auto* w = window->findChild<QWidget*>(QLatin1String(row.name));
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->font().family(), mrv::ui::designFamily());
+        EXPECT_EQ(w->font().family(), family);
         EXPECT_DOUBLE_EQ(w->font().pointSizeF(), row.points);
         EXPECT_EQ(w->font().bold(), row.bold);
     }
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(option(i)->font(), mrv::ui::designFont());
-    // The family is one that exists, never a silent substitute.
-    EXPECT_EQ(QFontInfo(mrv::ui::designFont()).family(), mrv::ui::designFamily());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(option(i)->font().family(), family);
+        EXPECT_DOUBLE_EQ(option(i)->font().pointSizeF(), 8.25);
+        EXPECT_FALSE(option(i)->font().bold());
+        // The family is one that exists, never a silent substitute.
+        EXPECT_EQ(QFontInfo(option(i)->font()).family(), family);
+    }
 }
 
 TEST_F(MainWindowLayout, ResultBoxIsRedOnTheTextBackgroundCentredAndBordered)
@@ -138,7 +150,9 @@ TEST_F(MainWindowLayout, WindowHasItsTitleFixedSizeNoMaximiseAndConvertAsDefault
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_FALSE(window->windowIcon().isNull());
+    const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
     EXPECT_TRUE(convertButton->isDefault());
 
     const QSize before = window->size();
@@ -207,7 +221,7 @@ TEST_F(MainWindowLayout, LibraryImagesAreHiddenAndOnlyTheShownOneIsDecoded)
         auto* image =
             qobject_cast<mrv::ui::PictureBox*>(groupMember(window.get(), QStringLiteral("imgLibrary"), i));
         ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->geometry(), twipsRect(360 + 360 * i, 2400, 1710, 2445));
+        EXPECT_EQ(image->geometry(), designRect(360 + 360 * i, 2400, 1710, 2445));
         EXPECT_FALSE(image->isVisible());
         decoded += !image->pixmap().isNull();
     }
@@ -250,85 +264,32 @@ TEST(MainWindowPicture, IndexIsAlwaysOneOfTheSevenPictures)
     for (const auto& row : rows)
         EXPECT_EQ(frmMRVDate::pictureIndexForDraw(row.draw), row.index) << row.draw;
     for (int k = 1; k < 7; ++k) {
-        // Around each boundary the index is floor(r * 7) in double precision.
+        // Across each boundary the index steps from k - 1 to k once, never back.
         float r = static_cast<float>(k) / 7.0f;
-        for (int step = 0; step < 4; ++step, r = std::nextafter(r, 0.0f))
-            EXPECT_EQ(frmMRVDate::pictureIndexForDraw(r),
-                      static_cast<int>(std::floor(static_cast<double>(r) * 7)));
-    }
-}
-
-// Caption fitting, measured with the fonts actually resolved and the
-// application style's own metrics.
-
-void collectMisfits(QWidget* window, std::vector<std::string>& misfits)
-{
-    const auto report = [&](QWidget* w, const QString& text, int need, int room) {
-        if (need > room)
-            misfits.push_back(window->objectName().toStdString() + "/" + w->objectName().toStdString() +
-                              " \"" + text.toStdString() + "\" needs " + std::to_string(need) + " px of " +
-                              std::to_string(room));
-    };
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window))
-            continue;
-        const QFontMetrics fm(w->font());
-        const QString plain = QString(captionOf(w)).remove(QLatin1Char('&'));
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (label->text().isEmpty() || !label->pixmap().isNull())
-                continue;
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                              -label->margin(), -label->margin());
-            if (label->wordWrap()) {
-                const QRect need =
-                    fm.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
-                report(w, label->text(), need.height(), room.height());
-            } else {
-                const QString shown =
-                    label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())
-                        ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
-                        : label->text();
-                for (const QString& line : shown.split(QLatin1Char('\n')))
-                    report(w, line, fm.horizontalAdvance(line), room.width());
-                report(w, label->text(), fm.height() * static_cast<int>(shown.count(QLatin1Char('\n')) + 1),
-                       room.height());
-            }
-        } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-            QStyleOptionButton opt;
-            opt.initFrom(radio);
-            opt.text = radio->text();
-            const QRect room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, radio);
-            report(w, plain, fm.horizontalAdvance(plain), room.width());
-            report(w, plain, fm.height(), room.height());
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            const QStyle* style = button->style();
-            const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-            const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-            report(w, plain, fm.horizontalAdvance(plain) + 2 * frame + margin, button->width());
-            report(w, plain, fm.height() + 2 * frame, button->height());
-        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-            QStyleOptionGroupBox opt;
-            opt.initFrom(box);
-            opt.text = box->title();
-            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            const QRect room =
-                box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-            report(w, plain, fm.horizontalAdvance(plain), room.width());
+        for (int step = 0; step < 4; ++step)
+            r = std::nextafter(r, 0.0f);
+        int previous = k - 1;
+        for (int step = 0; step < 9; ++step, r = std::nextafter(r, 1.0f)) {
+            const int index = frmMRVDate::pictureIndexForDraw(r);
+            EXPECT_TRUE(index == previous || index == previous + 1) << r;
+            EXPECT_LE(index, k) << r;
+            previous = index;
         }
+        EXPECT_EQ(previous, k) << "after " << k << "/7";
+        EXPECT_EQ(frmMRVDate::pictureIndexForDraw(std::nextafter(static_cast<float>(k) / 7.0f, 0.0f) - 1e-6f),
+                  k - 1);
     }
 }
 
 TEST(WindowCaptionsFit, EveryCaptionOfEveryWindowIsWhole)
 {
-    std::vector<std::string> misfits;
     frmMRVDate main;
-    collectMisfits(&main, misfits);
     frmInstructions instructions;
-    collectMisfits(&instructions, misfits);
     frmAbout about;
-    collectMisfits(&about, misfits);
-    for (const std::string& misfit : misfits)
-        ADD_FAILURE() << misfit;
+    for (QWidget* window :
+         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&instructions), static_cast<QWidget*>(&about)})
+        for (const std::string& misfit : captionMisfits(window))
+            ADD_FAILURE() << misfit;
 }
 
 TEST(WindowCaptionsFit, LongestOrdinaryResultLinesFitTheResultBox)

@@ -169,11 +169,15 @@ TEST_P(FromTheHelpMenu, ShowsTheWindowModallyOverTheMainWindow)
             EXPECT_EQ(dateBox->text(), QString());
             EXPECT_EQ(result->text(), resultBefore);
             EXPECT_TRUE(dialog->isVisible());
+            EXPECT_TRUE(dialog->isModal());
+            EXPECT_EQ(dialog->parentWidget(), nullptr);
             key(*dialog, Qt::Key_Return);
         });
     ASSERT_TRUE(answered);
     EXPECT_EQ(shownClass, QStringLiteral("frm") + QLatin1String(GetParam().kind->name));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // Enter belonged to the window, not to the main window's Convert.
+    EXPECT_EQ(result->text(), resultBefore);
 
     // Handing activation back is the window manager's part.
     main.activateWindow();

@@ -1,6 +1,5 @@
-// Start-up identity and ending, run the way main() runs the program: the
-// main window shown and the application's event loop entered.
-#include "ApplicationIdentity.h"
+// How the program ends, run the way main() runs it: the main window shown
+// and the application's event loop entered. Each way out ends with status 0.
 #include "frmMRVDate.h"
 
 #include <QAction>
@@ -23,21 +22,6 @@ int runProgramUntil(frmMRVDate& window, const std::function<void()>& end)
     guard.start(10000);
     QTimer::singleShot(0, &window, end);
     return QApplication::exec();
-}
-
-TEST(ApplicationIdentity, NamesTheProgramAndGivesEveryWindowItsIcon)
-{
-    mrv::applyApplicationIdentity(*qGuiApp);
-    EXPECT_EQ(QCoreApplication::applicationName(), "MRVDate");
-    EXPECT_EQ(QCoreApplication::applicationVersion(), MRVDATE_VERSION);
-    EXPECT_EQ(QGuiApplication::desktopFileName(), MRVDATE_APP_ID);
-    // Qt appends a display name to window titles; the program sets none.
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
-
-    frmMRVDate window;
-    const QList<QSize> sizes = window.windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
-    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
 }
 
 TEST(ProgramEnding, ClosingTheMainWindowEndsTheProgramWithStatusZero)

@@ -3,18 +3,16 @@
 // whole, with every control inside its container, none over another and
 // every text whole.
 
+#include "CaptionFit.h"
 #include "frmMRVDate.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QWindow>
@@ -165,45 +163,8 @@ TEST_F(HighDpiTest, EveryTextIsWhole)
     ASSERT_NE(result, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !result->text().isEmpty(); }));
 
-    int measured = 0;
-    for (const QWidget* w : controls()) {
-        QString text;
-        QRect room;
-        if (const auto* label = qobject_cast<const QLabel*>(w); label && label->pixmap().isNull()) {
-            text = label->text();
-            room = label->contentsRect();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            // The room the style gives the caption, beside the indicator or
-            // inside the bevel.
-            QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            text = button->text();
-            room = w->style()->subElementRect(qobject_cast<const QRadioButton*>(w)
-                                                  ? QStyle::SE_RadioButtonContents
-                                                  : QStyle::SE_PushButtonContents,
-                                              &option, w);
-        } else if (const auto* box = qobject_cast<const QLineEdit*>(w)) {
-            // The box must be tall enough for a line of its font.
-            EXPECT_LE(box->fontMetrics().height(), box->rect().height() - 2) << qPrintable(describe(w));
-            ++measured;
-            continue;
-        } else {
-            continue;
-        }
-        if (text.isEmpty())
-            continue;
-        // The drawn extent, not the rounded-up advance: a caption may use
-        // its room to the last pixel.
-        const QFontMetrics metrics = w->fontMetrics();
-        const QSize need(metrics.boundingRect(shownText(text)).width(), metrics.height());
-        EXPECT_LE(need.width(), room.width())
-            << qPrintable(describe(w)) << " cuts \"" << qPrintable(shownText(text)) << "\"";
-        EXPECT_LE(need.height(), room.height())
-            << qPrintable(describe(w)) << " cuts \"" << qPrintable(shownText(text)) << "\" vertically";
-        ++measured;
-    }
-    EXPECT_GE(measured, 9);
+    for (const std::string& misfit : mrv::test::captionMisfits(window.get()))
+        ADD_FAILURE() << misfit;
 }
 
 } // namespace

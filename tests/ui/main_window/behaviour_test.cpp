@@ -3,8 +3,6 @@
 #include "MainWindowFixture.h"
 
 #include "QtTestHelpers.h"
-#include "frmAbout.h"
-#include "frmInstructions.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest/QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -250,17 +247,6 @@ TEST_F(MainWindowBehaviour, CtrlXOnAnotherControlExits)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindowBehaviour, ExitEndsTheEventLoopWithStatusZero)
-{
-    QTimer::singleShot(0, window.get(), [this] { press(Qt::Key_X, Qt::ControlModifier); });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(5000);
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_FALSE(window->isVisible());
-}
-
 TEST_F(MainWindowBehaviour, OutOfRangeShowsTheCriticalBoxEmptiesTheResultAndSelectsTheEntry)
 {
     clickOption(0);
@@ -301,39 +287,6 @@ TEST_F(MainWindowBehaviour, YearZeroShowsTheNoticeAndLeavesEntryAndFocusAsTheyWe
     // Clicked with the mouse, Convert keeps the focus it took.
     answerBox([&] { QTest::mouseClick(convertButton, Qt::LeftButton); });
     EXPECT_EQ(QApplication::focusWidget(), convertButton);
-}
-
-TEST_F(MainWindowBehaviour, HelpShowsInstructionsAndAboutModally)
-{
-    const struct {
-        Qt::Key key;
-        const char* className;
-    } rows[] = {{Qt::Key_I, "frmInstructions"}, {Qt::Key_B, "frmAbout"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.className);
-        QString shown;
-        bool modal = false;
-        const bool answered = answerNextModal(
-            [&] {
-                press(Qt::Key_H, Qt::AltModifier);
-                ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
-                QTest::keyClick(QApplication::activePopupWidget(), row.key);
-            },
-            [&](QWidget* dialog) {
-                shown = QLatin1String(dialog->metaObject()->className());
-                modal = dialog->isModal() && dialog->parentWidget() == nullptr;
-                // Enter belongs to the dialog while it is up, not to Convert.
-                if (QTest::qWaitForWindowActive(dialog))
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                if (dialog->isVisible())
-                    dialog->close();
-            });
-        EXPECT_TRUE(answered);
-        EXPECT_EQ(shown, QLatin1String(row.className));
-        EXPECT_TRUE(modal);
-        EXPECT_TRUE(result->text().isEmpty());
-        reactivate();
-    }
 }
 
 TEST_F(MainWindowBehaviour, WebsiteOpensTheProjectPageEachTime)
