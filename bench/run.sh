@@ -2,7 +2,7 @@
 # Builds the benchmarks (Release) and runs them all: convert per calendar,
 # the batch converter against cat on one million entries, and start-up and
 # peak memory of the window against a bare Qt window. Prints a short table.
-# Needs the packages of tools/setup-deps.sh (Google Benchmark, hyperfine).
+# Needs the test set of tools/packages.sh (Google Benchmark, hyperfine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build-bench}

@@ -1,32 +1,57 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, only those
-# that are missing. Run as root.
+# Installs the missing Debian 12 packages of a set (tools/packages.sh):
+#   setup-deps.sh window    building and running the window program
+#   setup-deps.sh test      that and everything the tests need
+# Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
+here=$(dirname "$0")
+# shellcheck source=packages.sh
+source "$here/packages.sh"
 
-packages=(
-  build-essential cmake ninja-build clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 locales
-  binutils-mingw-w64-x86-64
-  desktop-file-utils appstream dpkg-dev groff-base
-  hyperfine
-)
+purpose=${1:-test}
+case $purpose in
+window) packages=("${window_packages[@]}") ;;
+test) packages=("${window_packages[@]}" "${test_packages[@]}") ;;
+*)
+  echo "usage: setup-deps.sh window|test" >&2
+  exit 2
+  ;;
+esac
 
+installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${packages[@]}" 2>/dev/null |
+  awk '$1 == "ii" { print $2 }') || true
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  grep -qx -- "$p" <<<"$installed" || missing+=("$p")
 done
+
 if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  echo "setup: reading the package lists"
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # What apt will add, dependencies included, and how much it downloads.
+  plan=$(apt-get install -s --no-install-recommends "${missing[@]}")
+  count=$(grep -c '^Inst ' <<<"$plan" || true)
+  size=$(apt-get install -qq --no-install-recommends --print-uris "${missing[@]}" 2>/dev/null |
+    awk -F"'" '/^'"'"'/ { split($3, f, " "); s += f[2] } END { printf "%.0f", s / 1048576 }')
+  echo "setup: installing ${missing[*]} for the $purpose set: $count packages with dependencies, $size MB to download"
+  log=$(mktemp)
+  # apt's own lines, shortened to a count: downloads, then unpacking and setting up.
+  if ! apt-get install -y --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" |
+    awk -v n="$count" '
+      /^Get:/ { if (++g % 20 == 0 || g == n) printf "setup: downloaded %d of %d\n", g, n; fflush() }
+      /^Setting up / { if (++s % 20 == 0 || s == n) printf "setup: set up %d of %d\n", s, n; fflush() }'; then
+    tail -n 30 "$log" >&2
+    echo "setup: apt-get install failed (whole log: $log)" >&2
+    exit 1
+  fi
+  rm -f "$log"
 fi
 
-# A comma-decimal locale for the tests that prove reading ignores the locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+if [[ $purpose == test ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+  # A comma-decimal locale for the tests that prove reading ignores the locale.
+  echo "setup: generating the de_DE.UTF-8 locale"
   sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
   locale-gen >/dev/null
 fi

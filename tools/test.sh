@@ -3,8 +3,23 @@
 # the fuzz targets for a bounded time, then the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup-deps.sh
+bash tools/setup-deps.sh test
 jobs=$(nproc)
+
+# Formatting first, as it is the cheapest to mend: every C++ file must match
+# .clang-format. The tracked files where git can list them, else all but builds.
+if files=$(git ls-files -- '*.cpp' '*.h' 2>/dev/null); then
+  mapfile -t cxx_files <<<"$files"
+else
+  mapfile -t cxx_files < <(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+fi
+if ! out=$(clang-format --dry-run --Werror "${cxx_files[@]}" 2>&1); then
+  echo "These files differ from .clang-format (mend with clang-format -i):" >&2
+  grep -oE '^[^:]+:[0-9]+:[0-9]+: error' <<<"$out" | cut -d: -f1 | sort -u | sed 's/^/  /' >&2 ||
+    echo "$out" >&2
+  exit 1
+fi
+echo "formatting: ${#cxx_files[@]} C++ files match .clang-format"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMRVDATE_WERROR=ON
 cmake --build build -j "$jobs"

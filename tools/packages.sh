@@ -1,0 +1,27 @@
+# The Debian 12 packages each purpose needs, one set per purpose; every
+# package is named once, here. Sourced by tools/setup-deps.sh.
+
+# Building and running the window program (the run command).
+window_packages=(
+  build-essential cmake ninja-build
+  qt6-base-dev
+  fonts-liberation2
+)
+
+# Everything else the test command uses, on top of the window's set.
+test_packages=(
+  # the git-tracked file list of the formatting check
+  git clang-format
+  # the suites, the fuzz targets, the benchmarks
+  clang libclang-rt-14-dev
+  qt6-base-private-dev
+  libgtest-dev libgmock-dev libbenchmark-dev hyperfine
+  # the comma-decimal locale of the locale tests
+  locales
+  # the window-manager tests: a real X server and window manager
+  xvfb xauth openbox xdotool x11-utils
+  # the version resource test
+  binutils-mingw-w64-x86-64
+  # the package and its checks (cpack's shlibdeps needs file)
+  dpkg-dev file desktop-file-utils appstream groff-base
+)
