@@ -1,5 +1,7 @@
 #include "UiStyle.h"
 
+#include "WindowFrame.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -36,15 +38,17 @@ public:
     }
 };
 
-// Outer size, frame and title bar included. Some platforms know the frame
-// once the native window exists; others only after the first showing, and
-// then it is borrowed from a visible window.
-QSize outerSize(QWidget* w)
+// The frame (title bar and borders) around a window about to be shown.
+// Some platforms know it once the native window exists; on X11 the window
+// manager is asked; failing that it is borrowed from a window already
+// framed; with no frame known, the window is its own outer size.
+QMargins expectedFrame(QWidget* w)
 {
     (void)w->winId(); // makes the native window, whose frame some platforms know now
-    QMargins frame;
-    if (const QWindow* handle = w->windowHandle())
-        frame = handle->frameMargins();
+    QWindow* handle = w->windowHandle();
+    QMargins frame = handle ? handle->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame = frameFromWindowManager(handle);
     if (frame.isNull()) {
         for (const QWidget* top : QApplication::topLevelWidgets()) {
             if (top == w || !top->isVisible())
@@ -57,7 +61,7 @@ QSize outerSize(QWidget* w)
                 break;
         }
     }
-    return w->size().grownBy(frame);
+    return frame;
 }
 
 } // namespace
@@ -76,15 +80,25 @@ void centreOnScreen(QWidget* window, CentreOrder order)
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize outer = outerSize(window);
+    const QMargins frame = expectedFrame(window);
+    const QSize outer = window->size().grownBy(frame);
     const int left = area.left() + (area.width() - outer.width()) / 2;
     const int top = area.top() + (area.height() - outer.height()) / 2;
+    // Placed by its inner geometry, the frame's offset added here: before
+    // the first show the toolkit may not know the frame yet, and a move to
+    // an outer position would then place the inner window there.
+    const auto setLeft = [&](int x) {
+        window->setGeometry(QRect({x + frame.left(), window->geometry().y()}, window->size()));
+    };
+    const auto setTop = [&](int y) {
+        window->setGeometry(QRect({window->geometry().x(), y + frame.top()}, window->size()));
+    };
     if (order == CentreOrder::LeftFirst) {
-        window->move(left, window->y());
-        window->move(window->x(), top);
+        setLeft(left);
+        setTop(top);
     } else {
-        window->move(window->x(), top);
-        window->move(left, window->y());
+        setTop(top);
+        setLeft(left);
     }
 }
 
