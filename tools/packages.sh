@@ -5,6 +5,8 @@
 window_packages=(
   build-essential cmake ninja-build
   qt6-base-dev
+  # the window manager is asked for window frames over Qt's X connection
+  libxcb1-dev
   fonts-liberation2
 )
 
