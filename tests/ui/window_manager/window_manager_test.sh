@@ -48,7 +48,8 @@ pids+=($!)
 # Written in one piece, a line, once the server accepts connections.
 has_display() { grep -q '^[0-9][0-9]*$' "$work/display"; }
 wait_until has_display || { cat "$work/xvfb.log"; echo "FAIL: the X server did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
+display=$(head -n 1 "$work/display")
+export DISPLAY=:$display
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
 # No session bus in this private X session. Left unset, D-Bus would try to
