@@ -1,6 +1,6 @@
-// Shared by the two start-up programs: ends the process as soon as a window
+// Shared by the start-up programs: ends the process as soon as a window
 // has been painted for the first time, and reports the peak resident memory
-// up to that moment. Both programs end the same way (no teardown), so a
+// up to that moment. All end the same way (no teardown), so a
 // timing of the whole process is the time from start to first show.
 #pragma once
 

@@ -4,8 +4,8 @@
 # run this only to change the art:
 #   tools/make-pictures.sh            (or CONVERT=/path/to/convert tools/...)
 # Every picture is drawn in true colour and only then reduced to its stored
-# format, so each format's limits (palette size, transparency, baseline JPEG)
-# are applied in one place, at the end.
+# form, so the limits (palette size, transparency, JPEG look) are applied in
+# one place, at the end.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -213,14 +213,19 @@ icon 3 icon-bold.png
 
 # --- stored formats -------------------------------------------------------
 png_opts=(-strip -define png:exclude-chunks=date,time -depth 8)
-"$C" library0.png -alpha off -dither None -colors 64 -strip "GIF:$pictures/library0.gif"
+# Every picture is stored as PNG, which QtGui reads without an image plugin.
+# The drawings keep a small palette (at most 64, 4 and 16 colours) as
+# palette PNGs; the photographs keep their look of a 90 % JPEG and are
+# stored as true-colour PNGs of the decoded JPEG.
+"$C" library0.png -alpha off -dither None -colors 64 "${png_opts[@]}" "PNG8:$pictures/library0.png"
 for i in 1 2 3 4 5 6; do
     "$C" "library$i.png" -alpha off -strip -type TrueColor -interlace none -sampling-factor 2x2,1x1,1x1 \
-        -quality 90 "JPEG:$pictures/library$i.jpg"
+        -quality 90 "JPEG:library$i.jpg"
+    "$C" "library$i.jpg" "${png_opts[@]}" "PNG24:$pictures/library$i.png"
 done
-"$C" main-initial.png +dither -colors 4 -strip "GIF:$pictures/main-initial.gif"
+"$C" main-initial.png +dither -colors 4 "${png_opts[@]}" "PNG8:$pictures/main-initial.png"
 # A binary mask first, so exactly one palette entry is the clear one.
-"$C" about.png -channel A -threshold 50% +channel -dither None -colors 16 -strip "GIF:$pictures/about.gif"
+"$C" about.png -channel A -threshold 50% +channel -dither None -colors 16 "${png_opts[@]}" "PNG8:$pictures/about.png"
 for s in 256 128 64 48; do
     "$C" icon-fine.png -filter Lanczos -resize ${s}x${s} "${png_opts[@]}" "PNG32:$icons/mrvdate-$s.png"
 done

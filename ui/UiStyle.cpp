@@ -5,21 +5,66 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGroupBox>
+#include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 #include <QWindow>
+#include <qdrawutil.h>
 
 namespace mrv::ui {
 
 namespace {
 
+// Fusion's own pictures, read with their format named. Fusion reads them
+// without one, which makes the image reader load every installed image
+// plugin to ask about the file before the first paint.
+const QString kStockImages = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
+
+constexpr int kGroupBoxTopMargin = 3;
+
 class DesignStyle : public QProxyStyle {
 public:
     DesignStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    // The menu bar asks for its overflow button's icon when it is made,
+    // although the button shows only when the menus do not fit.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (icon != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+        QIcon result;
+        for (int size : {8, 16, 32})
+            result.addPixmap(loadPicture(
+                kStockImages + QStringLiteral("toolbar-ext-h-%1%2.png").arg(rtl ? "rtl-" : "").arg(size)));
+        return result;
+    }
+
+    // The frame of a group box: Fusion's picture drawn as Fusion draws it.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        if (groupBoxFrame_.isNull())
+            groupBoxFrame_ = loadPicture(kStockImages + QStringLiteral("fusion_groupbox.png"));
+        // Below the title, measured with Fusion's own indicator height.
+        int topMargin = kGroupBoxTopMargin;
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        if (!box || box->isCheckable() || !box->title().isEmpty())
+            topMargin +=
+                qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6),
+                          groupBoxFrame_);
+    }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
@@ -36,6 +81,9 @@ public:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
+
+private:
+    mutable QPixmap groupBoxFrame_;
 };
 
 // The frame (title bar and borders) around a window about to be shown.

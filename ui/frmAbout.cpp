@@ -110,7 +110,7 @@ frmAbout::frmAbout(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(mrv::ui::loadPicture(QStringLiteral(":/pictures/about.gif")));
+    Image1->setPixmap(mrv::ui::loadPicture(QStringLiteral(":/pictures/about.png")));
     Image1->setGeometry(twipsRect(120, 120, 570, 870));
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("Morvane"), twipsRect(840, 240, 2775, 255));

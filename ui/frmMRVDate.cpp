@@ -207,7 +207,7 @@ void frmMRVDate::createControls()
     imgMain->setGeometry(twipsRect(5520, 120, 1770, 2505));
     imgMain->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     imgMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgMain->setSource(QStringLiteral(":/pictures/main-initial.gif"));
+    imgMain->setSource(QStringLiteral(":/pictures/main-initial.png"));
 
     for (int i = 0; i < kLibraryPictures; ++i) {
         auto* image = new mrv::ui::PictureBox(client);
@@ -215,8 +215,7 @@ void frmMRVDate::createControls()
         image->setProperty("index", i);
         image->setGeometry(twipsRect(360 + 360 * i, 2400, 1710, 2445));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        image->setSource(i == 0 ? QStringLiteral(":/pictures/library0.gif")
-                                : QStringLiteral(":/pictures/library%1.jpg").arg(i));
+        image->setSource(QStringLiteral(":/pictures/library%1.png").arg(i));
         image->hide();
         imgLibrary[i] = image;
     }
