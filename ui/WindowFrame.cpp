@@ -123,7 +123,7 @@ QMargins frameFromWindowManager(QWindow* window)
     while ((extents = property32(c, id, atoms.frameExtents, XCB_ATOM_CARDINAL, 4)).size() != 4) {
         if (Clock::now() >= deadline)
             return {};
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
     // The window manager counts device pixels.
     const qreal ratio = window->devicePixelRatio();
