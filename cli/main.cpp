@@ -1,12 +1,19 @@
 // mrvdate-convert: converts many dates at once with the window program's
-// rules. One line out for every entry in, so scripts can paste columns.
+// rules. One answer out for every entry in, so scripts can paste columns.
+//
+// Memory stays fixed whatever the input: entries are never kept whole. Each
+// one is fed to the number reader piece by piece as it arrives and, in the
+// machine formats, echoed to the output as it arrives.
 
 #include "Calendar.h"
+#include "Numeric.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,134 +26,471 @@ constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 constexpr int kUsageOrIoError = 2;
 
-constexpr const char* kUsage = "Usage: mrvdate-convert --from sc|ey|aw [ENTRY...]\n";
+constexpr std::string_view kUsage =
+    "Usage: mrvdate-convert --from sc|ey|aw [--format line|tsv|jsonl] [-z] [ENTRY...]\n";
 
-constexpr const char* kHelp =
-    "Usage: mrvdate-convert --from sc|ey|aw [ENTRY...]\n"
+constexpr std::string_view kHelp =
+    "Usage: mrvdate-convert --from sc|ey|aw [--format line|tsv|jsonl] [-z] [ENTRY...]\n"
     "Convert years between the calendars of the Morvane timeline: Space Century (sc),\n"
     "Earth Year (ey) and After War (aw).\n"
     "\n"
     "Each ENTRY is converted from the chosen calendar; with no ENTRY, entries are read\n"
-    "from standard input, one per line. Every entry gives exactly one output line: the\n"
-    "result line, or the refusal's message.\n"
+    "from standard input, one per line (one trailing carriage return removed). Every\n"
+    "entry gives exactly one answer: its result, or the refusal's message.\n"
     "\n"
     "  -f, --from CALENDAR  calendar of the entries: sc, ey or aw\n"
+    "      --format FORMAT  line (the default): the result line or the message;\n"
+    "                       tsv: tab-separated columns under a header row;\n"
+    "                       jsonl: one JSON object per entry\n"
+    "  -z, --null           entries and answers end with a NUL byte, not a line feed\n"
     "      --               end of options; later arguments are entries\n"
     "  -h, --help           show this help and exit\n"
     "  -V, --version        show the version and exit\n"
     "\n"
-    "Entries use \".\" as decimal point; results are written with the decimal\n"
-    "separator of the current locale (LC_NUMERIC). An argument such as \"-30681\"\n"
-    "is an entry, not an option.\n"
+    "Entries use \".\" as decimal point. The line format writes the decimal separator\n"
+    "of the current locale (LC_NUMERIC); tsv and jsonl always write \".\". An argument\n"
+    "such as \"-30681\" is an entry, not an option.\n"
+    "\n"
+    "tsv columns: entry, sc, ey, aw, error, message. A converted entry fills sc, ey\n"
+    "and aw; a refused one fills error (out-of-range or year-zero) and message. Tabs,\n"
+    "line feeds, carriage returns, NULs and backslashes in an entry are written \\t,\n"
+    "\\n, \\r, \\0 and \\\\.\n"
+    "jsonl keys: entry, then sc, ey and aw, or error and message.\n"
     "\n"
     "Exit status: 0 if every entry converted, 1 if any was refused, 2 on a usage\n"
     "or input/output error.\n"
     "\n"
-    "Example: mrvdate-convert --from sc 361.98\n"
-    "  SC 361.98  -  EY 4370 AD  -  AW 2284\n";
+    "Examples:\n"
+    "  $ mrvdate-convert --from sc 361.98\n"
+    "  SC 361.98  -  EY 4370 AD  -  AW 2284\n"
+    "  $ mrvdate-convert --from ey --format tsv 2002 0\n"
+    "  entry\tsc\tey\taw\terror\tmessage\n"
+    "  2002\t338.30\t2002 AD\tBW 84\t\t\n"
+    "  0\t\t\t\tyear-zero\tThere is no such date as 0 AD.  The Gregorian calendar jumps from 1 BC to 1 AD.\n"
+    "  $ mrvdate-convert --from aw --format jsonl 2284\n"
+    "  {\"entry\":\"2284\",\"sc\":\"361.98\",\"ey\":\"4370 AD\",\"aw\":\"AW 2284\"}\n";
+
+constexpr std::string_view kTry = "Try 'mrvdate-convert --help' for more information.\n";
+
+void writeError(std::string_view what, int error)
+{
+    std::fprintf(stderr, "mrvdate-convert: %.*s: %s\n", static_cast<int>(what.size()), what.data(),
+                 std::strerror(error));
+}
 
 int usageError(const std::string& problem)
 {
-    std::fprintf(stderr, "mrvdate-convert: %s\n%s", problem.c_str(), kUsage);
+    std::fprintf(stderr, "mrvdate-convert: %s\n%.*s%.*s", problem.c_str(), static_cast<int>(kUsage.size()),
+                 kUsage.data(), static_cast<int>(kTry.size()), kTry.data());
     return kUsageOrIoError;
 }
 
-// Output is collected and written in blocks; flushing before every blocking
-// read keeps a line-by-line conversation with another program working.
+// Standard output through one fixed block. The first failed write is kept;
+// nothing is written after it.
 class Output {
 public:
-    bool ok() const { return ok_; }
-    void line(std::string_view text)
+    static constexpr std::size_t kSize = 1 << 16;
+
+    bool ok() const { return error_ == 0; }
+    int error() const { return error_; }
+
+    // Room for `n` contiguous bytes (n well under kSize); commit what was used.
+    char* reserve(std::size_t n)
     {
-        buffer_.append(text);
-        buffer_.push_back('\n');
-        if (buffer_.size() >= 1 << 16)
+        if (used_ + n > kSize)
             flush();
+        return buffer_ + used_;
     }
+    void commit(char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
+
+    void put(char c)
+    {
+        char* p = reserve(1);
+        *p = c;
+        commit(p + 1);
+    }
+    void put(std::string_view text)
+    {
+        while (!text.empty()) {
+            if (used_ == kSize)
+                flush();
+            const std::size_t n = std::min(text.size(), kSize - used_);
+            std::memcpy(buffer_ + used_, text.data(), n);
+            used_ += n;
+            text.remove_prefix(n);
+        }
+    }
+
     void flush()
     {
         std::size_t done = 0;
-        while (ok_ && done < buffer_.size()) {
-            ssize_t n = ::write(STDOUT_FILENO, buffer_.data() + done, buffer_.size() - done);
+        while (ok() && done < used_) {
+            ssize_t n = ::write(STDOUT_FILENO, buffer_ + done, used_ - done);
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
-                ok_ = false;
+            if (n < 0)
+                error_ = errno;
+            else if (n == 0)
+                error_ = EIO;
             else
                 done += static_cast<std::size_t>(n);
         }
-        buffer_.clear();
+        used_ = 0;
     }
 
 private:
-    std::string buffer_;
-    bool ok_ = true;
+    char buffer_[kSize];
+    std::size_t used_ = 0;
+    int error_ = 0;
 };
 
-struct Converter {
-    mrv::CalendarKind calendar;
-    std::string separator;
-    Output& out;
-    bool refused = false;
+Output out;
 
-    void operator()(std::string_view entry)
+enum class Format { Line, Tsv, Jsonl };
+
+// Escapes an entry for a TSV field, piece by piece.
+void putTsvEscaped(std::string_view text)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char* escape = c == '\t'   ? "\\t"
+                             : c == '\n' ? "\\n"
+                             : c == '\r' ? "\\r"
+                             : c == '\\' ? "\\\\"
+                             : c == '\0' ? "\\0"
+                                         : nullptr;
+        if (escape) {
+            out.put(text.substr(start, i - start));
+            out.put(std::string_view(escape, 2));
+            start = i + 1;
+        }
+    }
+    out.put(text.substr(start));
+}
+
+// Escapes an entry for a JSON string, piece by piece: a UTF-8 sequence may be
+// split between pieces, and a byte that cannot be UTF-8 is written U+FFFD.
+class JsonEscaper {
+public:
+    void put(std::string_view text)
     {
-        mrv::ConversionOutcome outcome = mrv::convert(calendar, entry, separator);
-        switch (outcome.kind) {
-        case mrv::ConversionOutcome::Kind::Converted:
-            out.line(outcome.line);
+        for (char ch : text)
+            byte(static_cast<unsigned char>(ch));
+    }
+    // The entry ended: an unfinished sequence is invalid.
+    void finish()
+    {
+        if (pending_ > 0)
+            replacement();
+    }
+
+private:
+    void replacement()
+    {
+        out.put("\\ufffd");
+        pending_ = needed_ = 0;
+    }
+
+    void byte(unsigned char b)
+    {
+        if (needed_ > 0) {
+            if (b >= lower_ && b <= upper_) {
+                sequence_[pending_++] = static_cast<char>(b);
+                lower_ = 0x80, upper_ = 0xBF;
+                if (pending_ == needed_) {
+                    out.put(std::string_view(sequence_, pending_));
+                    pending_ = needed_ = 0;
+                }
+                return;
+            }
+            replacement(); // and the byte starts afresh
+        }
+        if (b < 0x80) {
+            ascii(static_cast<char>(b));
             return;
-        case mrv::ConversionOutcome::Kind::OutOfRange:
-            out.line(mrv::kOutOfRangeMessage);
-            break;
-        case mrv::ConversionOutcome::Kind::YearZero:
-            out.line(mrv::kYearZeroMessage);
+        }
+        // Lead bytes and the range of the byte after them: no overlong forms,
+        // no surrogates, nothing beyond U+10FFFF.
+        lower_ = 0x80, upper_ = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            needed_ = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            needed_ = 3;
+            if (b == 0xE0)
+                lower_ = 0xA0;
+            else if (b == 0xED)
+                upper_ = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            needed_ = 4;
+            if (b == 0xF0)
+                lower_ = 0x90;
+            else if (b == 0xF4)
+                upper_ = 0x8F;
+        } else {
+            out.put("\\ufffd");
+            return;
+        }
+        sequence_[0] = static_cast<char>(b);
+        pending_ = 1;
+    }
+
+    static void ascii(char c)
+    {
+        switch (c) {
+        case '"':
+            out.put("\\\"");
+            return;
+        case '\\':
+            out.put("\\\\");
+            return;
+        case '\n':
+            out.put("\\n");
+            return;
+        case '\r':
+            out.put("\\r");
+            return;
+        case '\t':
+            out.put("\\t");
+            return;
+        default:
             break;
         }
-        refused = true;
+        if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            const char escape[] = {'\\', 'u', '0', '0', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+            out.put(std::string_view(escape, sizeof escape));
+            return;
+        }
+        out.put(c);
     }
+
+    char sequence_[4] = {};
+    std::size_t pending_ = 0;
+    std::size_t needed_ = 0;
+    unsigned char lower_ = 0x80, upper_ = 0xBF;
 };
 
-// Streams standard input: entries split on "\n", one trailing "\r" removed.
-bool convertStandardInput(Converter& convert)
+// Converts entries that arrive in pieces and writes one answer for each.
+class Converter {
+public:
+    Converter(mrv::CalendarKind calendar, Format format, char terminator, std::string_view separator)
+        : calendar_(calendar), format_(format), terminator_(terminator), separator_(separator)
+    {
+    }
+
+    bool refused() const { return refused_; }
+
+    void header()
+    {
+        if (format_ == Format::Tsv) {
+            out.put("entry\tsc\tey\taw\terror\tmessage");
+            out.put(terminator_);
+        }
+    }
+
+    // A whole entry at once: the usual case, and the quickest.
+    void whole(std::string_view text)
+    {
+        if (format_ != Format::Line) {
+            piece(text);
+            end();
+            return;
+        }
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+        const mrv::ConversionOutcome::Kind kind =
+            mrv::convertEntry(calendar_, mrv::readLeadingNumber(text), text == "0", separator_, line_);
+        refused_ |= kind != mrv::ConversionOutcome::Kind::Converted;
+        endLine(kind);
+    }
+
+    // The next piece of the current entry.
+    void piece(std::string_view text)
+    {
+        if (text.empty())
+            return;
+        for (std::size_t i = 0; length_ + i < 2 && i < text.size(); ++i)
+            first_[length_ + i] = text[i];
+        length_ += text.size();
+        if (!reader_.done())
+            reader_.feed(text);
+        if (format_ != Format::Line) {
+            if (heldReturn_)
+                echo("\r");
+            // A carriage return at the very end of the entry is not part of it.
+            heldReturn_ = text.back() == '\r';
+            echo(heldReturn_ ? text.substr(0, text.size() - 1) : text);
+        }
+    }
+
+    // The current entry is complete: answer it.
+    void end()
+    {
+        const bool isZero = (length_ == 1 || (length_ == 2 && first_[1] == '\r')) && first_[0] == '0';
+        // A trailing carriage return cannot change the number: it ends it.
+        const mrv::ConversionOutcome::Kind kind =
+            mrv::convertEntry(calendar_, reader_.result(), isZero, separator_, line_);
+        if (kind != mrv::ConversionOutcome::Kind::Converted)
+            refused_ = true;
+        switch (format_) {
+        case Format::Line:
+            endLine(kind);
+            break;
+        case Format::Tsv:
+            endTsv(kind);
+            break;
+        case Format::Jsonl:
+            endJson(kind);
+            break;
+        }
+        reader_.reset();
+        length_ = 0;
+        heldReturn_ = false;
+    }
+
+private:
+    void start()
+    {
+        if (format_ == Format::Jsonl)
+            out.put("{\"entry\":\"");
+    }
+
+    void echo(std::string_view text)
+    {
+        if (!started_) {
+            start();
+            started_ = true;
+        }
+        if (format_ == Format::Tsv)
+            putTsvEscaped(text);
+        else
+            json_.put(text);
+    }
+
+    static std::string_view message(mrv::ConversionOutcome::Kind kind)
+    {
+        return kind == mrv::ConversionOutcome::Kind::YearZero ? mrv::kYearZeroMessage
+                                                              : mrv::kOutOfRangeMessage;
+    }
+    static std::string_view errorName(mrv::ConversionOutcome::Kind kind)
+    {
+        return kind == mrv::ConversionOutcome::Kind::YearZero ? "year-zero" : "out-of-range";
+    }
+
+    void endLine(mrv::ConversionOutcome::Kind kind)
+    {
+        std::string_view text =
+            kind == mrv::ConversionOutcome::Kind::Converted ? line_.line() : message(kind);
+        char* p = out.reserve(text.size() + 1);
+        std::memcpy(p, text.data(), text.size());
+        p[text.size()] = terminator_;
+        out.commit(p + text.size() + 1);
+    }
+
+    void endTsv(mrv::ConversionOutcome::Kind kind)
+    {
+        started_ = false;
+        if (kind == mrv::ConversionOutcome::Kind::Converted) {
+            char* p = out.reserve(mrv::ResultLine::kCapacity + 8);
+            for (std::string_view piece : {line_.sc(), line_.ey(), line_.aw()}) {
+                *p++ = '\t';
+                std::memcpy(p, piece.data(), piece.size());
+                p += piece.size();
+            }
+            *p++ = '\t';
+            *p++ = '\t';
+            *p++ = terminator_;
+            out.commit(p);
+            return;
+        }
+        out.put("\t\t\t\t");
+        out.put(errorName(kind));
+        out.put('\t');
+        out.put(message(kind));
+        out.put(terminator_);
+    }
+
+    void endJson(mrv::ConversionOutcome::Kind kind)
+    {
+        if (!started_)
+            start();
+        started_ = false;
+        json_.finish();
+        if (kind == mrv::ConversionOutcome::Kind::Converted) {
+            out.put("\",\"sc\":\"");
+            out.put(line_.sc());
+            out.put("\",\"ey\":\"");
+            out.put(line_.ey());
+            out.put("\",\"aw\":\"");
+            out.put(line_.aw());
+        } else {
+            out.put("\",\"error\":\"");
+            out.put(errorName(kind));
+            out.put("\",\"message\":\"");
+            out.put(message(kind));
+        }
+        out.put("\"}");
+        out.put(terminator_);
+    }
+
+    const mrv::CalendarKind calendar_;
+    const Format format_;
+    const char terminator_;
+    const std::string_view separator_;
+    mrv::NumberReader reader_;
+    mrv::ResultLine line_;
+    JsonEscaper json_;
+    std::size_t length_ = 0; // bytes of the entry so far; only 0, 1, 2 and more matter
+    char first_[2] = {};
+    bool heldReturn_ = false;
+    bool started_ = false;
+    bool refused_ = false;
+};
+
+// Streams standard input, entries split on the terminator. Returns 0 or the
+// error of the failed read.
+int convertStandardInput(Converter& convert, char terminator)
 {
-    std::string pending;
-    std::vector<char> block(1 << 16);
+    static char block[1 << 16];
+    bool inEntry = false;
     for (;;) {
-        convert.out.flush();
-        if (!convert.out.ok())
-            return false;
-        ssize_t n = ::read(STDIN_FILENO, block.data(), block.size());
+        // Flushing before every blocking read keeps a line-by-line
+        // conversation with another program working.
+        out.flush();
+        if (!out.ok())
+            return 0;
+        ssize_t n = ::read(STDIN_FILENO, block, sizeof block);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return false;
+            return errno;
         if (n == 0)
             break;
-        std::string_view chunk(block.data(), static_cast<std::size_t>(n));
-        std::size_t start = 0;
-        for (std::size_t nl; (nl = chunk.find('\n', start)) != std::string_view::npos; start = nl + 1) {
-            std::string_view piece = chunk.substr(start, nl - start);
-            std::string_view entry = piece;
-            if (!pending.empty()) {
-                pending.append(piece);
-                entry = pending;
+        const char* p = block;
+        const char* const end = block + n;
+        while (p < end) {
+            const auto* stop =
+                static_cast<const char*>(std::memchr(p, terminator, static_cast<std::size_t>(end - p)));
+            if (!stop) {
+                convert.piece(std::string_view(p, static_cast<std::size_t>(end - p)));
+                inEntry = true;
+                break;
             }
-            if (!entry.empty() && entry.back() == '\r')
-                entry.remove_suffix(1);
-            convert(entry);
-            pending.clear();
+            const std::string_view last(p, static_cast<std::size_t>(stop - p));
+            if (inEntry) {
+                convert.piece(last);
+                convert.end();
+                inEntry = false;
+            } else {
+                convert.whole(last);
+            }
+            p = stop + 1;
         }
-        pending.append(chunk.substr(start));
     }
-    if (!pending.empty()) {
-        std::string_view entry = pending;
-        if (entry.back() == '\r')
-            entry.remove_suffix(1);
-        convert(entry);
-    }
-    convert.out.flush();
-    return convert.out.ok();
+    if (inEntry)
+        convert.end();
+    return 0;
 }
 
 bool looksLikeOption(std::string_view arg)
@@ -155,33 +499,55 @@ bool looksLikeOption(std::string_view arg)
     return arg.size() >= 2 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Writes a text that --help or --version asked for.
+int answer(std::string_view text)
 {
-    std::setlocale(LC_ALL, "");
+    out.put(text);
+    out.flush();
+    if (!out.ok()) {
+        writeError("write error", out.error());
+        return kUsageOrIoError;
+    }
+    return kAllConverted;
+}
 
+int run(int argc, char** argv)
+{
     std::optional<std::string> from;
+    std::optional<std::string> formatName;
+    bool nul = false;
     std::vector<std::string_view> entries;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
+        auto value = [&](std::optional<std::string>& slot, std::string_view name, const char* what) -> int {
+            if (slot)
+                return usageError("option '" + std::string(name) + "' given more than once");
+            if (arg.size() > name.size() && arg[name.size()] == '=') {
+                slot = std::string(arg.substr(name.size() + 1));
+            } else if (i + 1 < argc) {
+                slot = argv[++i];
+            } else {
+                return usageError("option '" + std::string(arg) + "' needs " + what);
+            }
+            return 0;
+        };
         if (optionsEnded || !looksLikeOption(arg)) {
             entries.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "-h" || arg == "--help") {
-            std::fputs(kHelp, stdout);
-            return std::fflush(stdout) == 0 ? kAllConverted : kUsageOrIoError;
+            return answer(kHelp);
         } else if (arg == "-V" || arg == "--version") {
-            std::printf("mrvdate-convert %s\n", MRVDATE_VERSION);
-            return std::fflush(stdout) == 0 ? kAllConverted : kUsageOrIoError;
-        } else if (arg == "-f" || arg == "--from") {
-            if (i + 1 >= argc)
-                return usageError("option '" + std::string(arg) + "' needs a calendar (sc, ey or aw)");
-            from = argv[++i];
-        } else if (arg.substr(0, 7) == "--from=") {
-            from = std::string(arg.substr(7));
+            return answer("mrvdate-convert " MRVDATE_VERSION "\n");
+        } else if (arg == "-f" || arg == "--from" || arg.starts_with("--from=")) {
+            if (int status = value(from, arg == "-f" ? "-f" : "--from", "a calendar (sc, ey or aw)"))
+                return status;
+        } else if (arg == "--format" || arg.starts_with("--format=")) {
+            if (int status = value(formatName, "--format", "a format (line, tsv or jsonl)"))
+                return status;
+        } else if (arg == "-z" || arg == "--null") {
+            nul = true;
         } else {
             return usageError("unknown option '" + std::string(arg) + "'");
         }
@@ -191,22 +557,52 @@ int main(int argc, char** argv)
     std::optional<mrv::CalendarKind> calendar = mrv::calendarFromName(*from);
     if (!calendar)
         return usageError("unknown calendar '" + *from + "' (use sc, ey or aw)");
+    Format format = Format::Line;
+    if (formatName) {
+        if (*formatName == "tsv")
+            format = Format::Tsv;
+        else if (*formatName == "jsonl")
+            format = Format::Jsonl;
+        else if (*formatName != "line")
+            return usageError("unknown format '" + *formatName + "' (use line, tsv or jsonl)");
+    }
 
+    // Machine formats are read by programs: "." whatever the locale.
     const char* point = std::localeconv()->decimal_point;
-    Output out;
-    Converter convert{*calendar, point && *point ? point : ".", out};
-    bool ok = true;
+    const std::string_view separator = format == Format::Line && point && *point ? point : ".";
+    const char terminator = nul ? '\0' : '\n';
+    Converter convert(*calendar, format, terminator, separator);
+    convert.header();
+    int readError = 0;
     if (entries.empty()) {
-        ok = convertStandardInput(convert);
+        readError = convertStandardInput(convert, terminator);
     } else {
         for (std::string_view entry : entries)
-            convert(entry);
-        out.flush();
-        ok = out.ok();
+            convert.whole(entry);
     }
-    if (!ok) {
-        std::fprintf(stderr, "mrvdate-convert: %s\n", std::strerror(errno));
+    out.flush();
+    if (!out.ok()) {
+        writeError("write error", out.error());
         return kUsageOrIoError;
     }
-    return convert.refused ? kSomeRefused : kAllConverted;
+    if (readError) {
+        writeError("standard input", readError);
+        return kUsageOrIoError;
+    }
+    return convert.refused() ? kSomeRefused : kAllConverted;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // Every answer already made goes out before the message.
+        out.flush();
+        std::fputs("mrvdate-convert: out of memory\n", stderr);
+        return kUsageOrIoError;
+    }
 }

@@ -1,9 +1,11 @@
 #include "Calendar.h"
 
+#include "Digits.h"
 #include "Numeric.h"
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace mrv {
 namespace {
@@ -24,27 +26,41 @@ struct Working {
     std::int16_t awValue = 0;
 };
 
-std::string resultLine(const Working& w, std::string_view separator)
+char* put(char* out, std::string_view text)
 {
-    std::string line;
-    line.reserve(64); // room for every line: one allocation
-    line += "SC ";
-    line += fixedTwoDecimalText(w.scValue, separator);
-    line += "  -  EY ";
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+void writeResultLine(const Working& w, std::string_view separator, ResultLine& line)
+{
+    if (separator.size() > ResultLine::kMaxSeparator)
+        separator = ".";
+    static_assert(ResultLine::kCapacity >= 40 + 2 * (kMaxNumberText + ResultLine::kMaxSeparator));
+    char* const begin = line.text;
+    char* out = put(begin, "SC ");
+    line.scBegin = static_cast<std::size_t>(out - begin);
+    out = writeFixedTwoDecimalText(out, w.scValue, separator);
+    line.scEnd = static_cast<std::size_t>(out - begin);
+    out = put(out, "  -  EY ");
+    line.eyBegin = static_cast<std::size_t>(out - begin);
     // The limits keep the EY year away from -32768, the one value whose
     // absolute value would not fit.
-    line += w.eyValue.abs().value_or(DynamicNumber{}).text(separator);
-    line += w.eyValue > 0.0 ? " AD  -  " : " BC  -  ";
-    line += w.awValue < 0 ? "BW " : "AW ";
-    line += numberText(static_cast<std::int16_t>(w.awValue < 0 ? -w.awValue : w.awValue));
-    return line;
+    if (const std::optional<DynamicNumber> magnitude = w.eyValue.abs())
+        out = magnitude->writeText(out, separator);
+    out = put(out, w.eyValue > 0.0 ? " AD" : " BC");
+    line.eyEnd = static_cast<std::size_t>(out - begin);
+    out = put(out, "  -  ");
+    line.awBegin = static_cast<std::size_t>(out - begin);
+    out = put(out, w.awValue < 0 ? "BW " : "AW ");
+    out = digits::small(out, static_cast<std::uint32_t>(w.awValue < 0 ? -w.awValue : w.awValue));
+    line.size = static_cast<std::size_t>(out - begin);
 }
 
 // Each path returns false for an entry outside its calendar's limits,
 // oversized entries that the working types cannot hold included.
-bool fromSpaceCentury(std::string_view text, Working& w)
+bool fromSpaceCentury(std::optional<double> entry, Working& w)
 {
-    std::optional<double> entry = readLeadingNumber(text);
     if (!entry)
         return false;
     std::optional<float> hundredfold = toSingle(*entry * 100.0);
@@ -58,9 +74,8 @@ bool fromSpaceCentury(std::string_view text, Working& w)
     return true;
 }
 
-bool fromEarthYear(std::string_view text, Working& w)
+bool fromEarthYear(std::optional<double> entry, Working& w)
 {
-    std::optional<double> entry = readLeadingNumber(text);
     if (!entry || *entry > kEyHighest || *entry < kEyLowest)
         return false;
     const double year = *entry;
@@ -70,9 +85,8 @@ bool fromEarthYear(std::string_view text, Working& w)
     return true;
 }
 
-bool fromAfterWar(std::string_view text, Working& w)
+bool fromAfterWar(std::optional<double> entry, Working& w)
 {
-    std::optional<double> entry = readLeadingNumber(text);
     std::optional<std::int16_t> year = entry ? roundToInt16(*entry) : std::nullopt;
     if (!year || *year > kAwHighest || *year < kAwLowest)
         return false;
@@ -85,25 +99,42 @@ bool fromAfterWar(std::string_view text, Working& w)
 
 } // namespace
 
-ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
-                          std::string_view decimalSeparator)
+ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
+                                     bool entryIsZero, std::string_view decimalSeparator, ResultLine& line)
 {
+    using Kind = ConversionOutcome::Kind;
     Working w;
     if (calendar == CalendarKind::SC) {
-        if (!fromSpaceCentury(text, w))
-            return ConversionOutcome::outOfRange();
+        if (!fromSpaceCentury(entry, w))
+            return Kind::OutOfRange;
     } else if (calendar == CalendarKind::EY) {
         // Only the plain text "0" names the missing year; "00" or " 0" read as
         // 0 and convert.
-        if (text == "0")
-            return ConversionOutcome::yearZero();
-        if (!fromEarthYear(text, w))
-            return ConversionOutcome::outOfRange();
+        if (entryIsZero)
+            return Kind::YearZero;
+        if (!fromEarthYear(entry, w))
+            return Kind::OutOfRange;
     } else if (calendar == CalendarKind::AW) {
-        if (!fromAfterWar(text, w))
-            return ConversionOutcome::outOfRange();
+        if (!fromAfterWar(entry, w))
+            return Kind::OutOfRange;
     }
-    return ConversionOutcome::converted(resultLine(w, decimalSeparator));
+    writeResultLine(w, decimalSeparator, line);
+    return Kind::Converted;
+}
+
+ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
+                          std::string_view decimalSeparator)
+{
+    ResultLine line;
+    switch (convertEntry(calendar, readLeadingNumber(text), text == "0", decimalSeparator, line)) {
+    case ConversionOutcome::Kind::Converted:
+        return ConversionOutcome::converted(std::string(line.line()));
+    case ConversionOutcome::Kind::OutOfRange:
+        return ConversionOutcome::outOfRange();
+    case ConversionOutcome::Kind::YearZero:
+        break;
+    }
+    return ConversionOutcome::yearZero();
 }
 
 std::optional<CalendarKind> calendarFromName(std::string_view name)

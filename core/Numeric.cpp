@@ -1,10 +1,13 @@
 #include "Numeric.h"
 
+#include "Digits.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -29,113 +32,6 @@ int hexDigit(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
-}
-
-// "&H"/"&O" numbers are 16-bit patterns; anything wider cannot be held.
-std::optional<double> readRadix(std::string_view digits, int radix)
-{
-    std::uint32_t value = 0;
-    for (char c : digits) {
-        int d = hexDigit(c);
-        if (d < 0 || d >= radix)
-            break;
-        value = value * static_cast<std::uint32_t>(radix) + static_cast<std::uint32_t>(d);
-        if (value > 0xFFFF)
-            return std::nullopt;
-    }
-    return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
-}
-
-// Length of the longest prefix of `s` that is a decimal number in the
-// reading's grammar, or 0 when there is none.
-std::size_t decimalPrefixLength(std::string_view s)
-{
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    std::size_t mantissaDigits = 0;
-    while (i < s.size() && isDigit(s[i]))
-        ++i, ++mantissaDigits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i]))
-            ++i, ++mantissaDigits;
-    }
-    if (mantissaDigits == 0)
-        return 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j]))
-                ++j;
-            i = j;
-        }
-    }
-    return i;
-}
-
-// Decimal exponent of the first significant digit of a well-formed number,
-// used only to tell overflow from underflow when from_chars reports that the
-// value is out of range. Saturates far beyond the double range.
-long decimalMagnitude(std::string_view number)
-{
-    std::size_t i = 0;
-    long magnitude = 0;
-    bool seenNonZero = false;
-    bool afterPoint = false;
-    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
-        char c = number[i];
-        if (c == '.') {
-            afterPoint = true;
-        } else if (isDigit(c)) {
-            if (!seenNonZero && c != '0') {
-                seenNonZero = true;
-                if (afterPoint)
-                    --magnitude;
-            } else if (seenNonZero && !afterPoint) {
-                ++magnitude;
-            } else if (!seenNonZero && afterPoint) {
-                --magnitude;
-            }
-        }
-    }
-    long exponent = 0;
-    if (i < number.size()) {
-        ++i;
-        bool negative = false;
-        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
-            negative = number[i++] == '-';
-        for (; i < number.size(); ++i)
-            exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000L);
-        if (negative)
-            exponent = -exponent;
-    }
-    return magnitude + exponent;
-}
-
-std::optional<double> readDecimal(std::string_view s)
-{
-    std::size_t length = decimalPrefixLength(s);
-    if (length == 0)
-        return 0.0;
-    std::string_view number = s.substr(0, length);
-    bool negative = number.front() == '-';
-    if (number.front() == '+' || number.front() == '-')
-        number.remove_prefix(1);
-
-    // from_chars is exactly rounded and never looks at the process locale.
-    double value = 0.0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (decimalMagnitude(number) > 0)
-            return std::nullopt;
-        value = 0.0;
-    } else if (ec != std::errc() || end != number.data() + number.size()) {
-        return 0.0; // unreachable for a prefix of our grammar
-    }
-    return negative ? -value : value;
 }
 
 // Digits and decimal exponent of a value rounded to `significant` digits,
@@ -167,83 +63,384 @@ Decimal toSignificant(double value, int significant)
     return d;
 }
 
-constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Every power of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-void appendInteger(std::string& out, std::int64_t value)
+// Decimal digits of an integer, two at a time from the right.
+char* writeInteger(char* out, std::int64_t value)
 {
-    std::array<char, 24> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
+    std::uint64_t v = static_cast<std::uint64_t>(value);
+    if (value < 0) {
+        *out++ = '-';
+        v = 0 - v;
+    }
+    if (v < 100000)
+        return digits::small(out, static_cast<std::uint32_t>(v));
+    int length = 6;
+    for (std::uint64_t t = v / 1000000; t > 0; t /= 10)
+        ++length;
+    char* const end = out + length;
+    char* p = end;
+    while (v >= 100) {
+        p -= 2;
+        std::memcpy(p, digits::kPairs + v % 100 * 2, 2);
+        v /= 100;
+    }
+    if (v >= 10)
+        std::memcpy(p - 2, digits::kPairs + v * 2, 2);
+    else
+        *--p = static_cast<char>('0' + v);
+    return end;
 }
 
-std::string formatSignificant(double value, int significant, int maxPositionalExponent,
-                              std::string_view separator)
+char* put(char* out, std::string_view text)
 {
-    if (value == 0.0)
-        return "0"; // also a negative zero
-    std::string out = value < 0.0 ? "-" : "";
-    // A whole number of at most `significant` digits is written as it is: the
-    // usual case, and it needs no exact decimal conversion.
-    if (std::fabs(value) < kPowersOfTen[significant] && std::trunc(value) == value) {
-        appendInteger(out, static_cast<std::int64_t>(std::fabs(value)));
+    if (text.size() == 1) { // a decimal separator, usually
+        *out = text[0];
+        return out + 1;
+    }
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+char* put(char* out, char c, std::size_t count)
+{
+    std::memset(out, c, count);
+    return out + count;
+}
+
+char* writeSignificant(char* out, double value, int significant, int maxPositionalExponent,
+                       std::string_view separator)
+{
+    if (value == 0.0) {
+        *out++ = '0'; // also a negative zero
         return out;
     }
+    if (value < 0.0)
+        *out++ = '-';
+    // A whole number of at most `significant` digits is written as it is: the
+    // usual case, and it needs no exact decimal conversion.
+    const double absolute = std::fabs(value);
+    if (absolute < 100000.0) { // years: 32-bit digits
+        const auto whole = static_cast<std::uint32_t>(absolute);
+        if (static_cast<double>(whole) == absolute)
+            return digits::small(out, whole);
+    } else if (absolute < kExactPowersOfTen[static_cast<std::size_t>(significant)]) {
+        const auto whole = static_cast<std::int64_t>(absolute); // truncates
+        if (static_cast<double>(whole) == absolute)
+            return writeInteger(out, whole);
+    }
     Decimal d = toSignificant(value, significant);
+    std::string_view digits = d.digits;
     if (d.exponent >= -4 && d.exponent <= maxPositionalExponent) {
         if (d.exponent >= 0) {
             std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
-            if (d.digits.size() <= integerDigits) {
-                out += d.digits;
-                out.append(integerDigits - d.digits.size(), '0');
-            } else {
-                out.append(d.digits, 0, integerDigits);
-                out += separator;
-                out.append(d.digits, integerDigits);
+            if (digits.size() <= integerDigits) {
+                out = put(out, digits);
+                return put(out, '0', integerDigits - digits.size());
             }
-        } else {
-            out += '0';
-            out += separator;
-            out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-            out += d.digits;
+            out = put(out, digits.substr(0, integerDigits));
+            out = put(out, separator);
+            return put(out, digits.substr(integerDigits));
         }
-        return out;
+        *out++ = '0';
+        out = put(out, separator);
+        out = put(out, '0', static_cast<std::size_t>(-d.exponent - 1));
+        return put(out, digits);
     }
-    out += d.digits.front();
-    if (d.digits.size() > 1) {
-        out += separator;
-        out.append(d.digits, 1);
+    *out++ = digits.front();
+    if (digits.size() > 1) {
+        out = put(out, separator);
+        out = put(out, digits.substr(1));
     }
-    out += 'E';
-    out += d.exponent < 0 ? '-' : '+';
+    *out++ = 'E';
+    *out++ = d.exponent < 0 ? '-' : '+';
     int magnitude = std::abs(d.exponent);
     if (magnitude < 10)
-        out += '0';
-    out += std::to_string(magnitude);
-    return out;
+        *out++ = '0';
+    return writeInteger(out, magnitude);
+}
+
+template <typename Writer> std::string toText(Writer write)
+{
+    char buffer[kMaxNumberText + 64];
+    return std::string(buffer, write(buffer));
 }
 
 } // namespace
 
 std::optional<double> readLeadingNumber(std::string_view text)
 {
-    // Most entries hold no blank: read those in place, copy only the others.
-    std::string compact;
-    std::string_view s = text;
-    if (std::any_of(text.begin(), text.end(), isBlank)) {
-        compact.reserve(text.size());
-        for (char c : text)
-            if (!isBlank(c))
-                compact.push_back(c);
-        s = compact;
+    return NumberReader::read(text);
+}
+
+// Length of the run of digits that starts `text` (zeros only when
+// `zerosOnly`); `nonZero` is set when the run holds another digit.
+std::size_t NumberReader::digitRun(std::string_view text, bool zerosOnly, bool& nonZero)
+{
+    constexpr std::uint64_t kZeros = 0x3030303030303030;
+    std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= text.size(); i += 8) { // eight zeros at a time
+        std::memcpy(&word, text.data() + i, 8);
+        if (word != kZeros)
+            break;
     }
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return readRadix(s.substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return readRadix(s.substr(2), 8);
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '0')
+            continue;
+        if (zerosOnly || !isDigit(c))
+            break;
+        nonZero = true;
     }
-    return readDecimal(s);
+    return i;
+}
+
+void NumberReader::decimalDigit(int digit, bool afterPoint)
+{
+    c_.mantissa = true;
+    if (c_.significant == 0 && digit == 0) {
+        if (afterPoint)
+            --c_.scale; // a leading zero after the point
+        return;
+    }
+    if (!afterPoint)
+        ++c_.scale;
+    if (c_.significant < kLeadingDigits)
+        c_.leading = c_.leading * 10 + static_cast<std::uint64_t>(digit);
+    else if (c_.significant < kKeptDigits)
+        digits_[c_.significant] = static_cast<char>('0' + digit);
+    else if (digit != 0)
+        c_.sticky = true;
+    ++c_.significant;
+}
+
+// The plain shapes people type, "2002", "-84", "361.98", read in one tight
+// loop: a sign, at most kLeadingDigits digits with at most one point, and
+// then the end of the piece or a character that ends the number. Anything
+// else is left to the general reading, from the start of the piece.
+bool NumberReader::scanPlain(std::string_view piece, Counts& c)
+{
+    const char* p = piece.data();
+    const char* const end = p + piece.size();
+    auto digitAt = [&](const char* q) { return static_cast<unsigned>(static_cast<unsigned char>(*q) - '0'); };
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+'))
+        negative = *p++ == '-';
+    const char* const first = p;
+    while (p < end && *p == '0')
+        ++p;
+    std::uint64_t leading = 0;
+    const char* const integerDigits = p;
+    for (unsigned d; p < end && (d = digitAt(p)) <= 9; ++p)
+        leading = leading * 10 + d; // may wrap: refused below
+    std::int64_t significant = p - integerDigits;
+    std::int64_t scale = significant;
+    bool afterPoint = false;
+    if (p < end && *p == '.') {
+        afterPoint = true;
+        ++p;
+        if (leading == 0) {
+            const char* const zeros = p;
+            while (p < end && *p == '0')
+                ++p;
+            scale = zeros - p; // leading zeros after the point
+        }
+        const char* const fractionDigits = p;
+        for (unsigned d; p < end && (d = digitAt(p)) <= 9; ++p)
+            leading = leading * 10 + d;
+        significant += p - fractionDigits;
+    }
+    if (significant > kLeadingDigits)
+        return false;
+    const bool mantissa = p - first > (afterPoint ? 1 : 0);
+    State state = State::Done;
+    if (p == end)
+        state = !mantissa    ? (afterPoint ? State::Point : State::Sign)
+                : afterPoint ? State::Fraction
+                             : State::Integer;
+    else if (!mantissa || isBlank(*p) || *p == 'e' || *p == 'E')
+        return false; // no digit yet, blanks or an exponent: the general way
+    if (p == piece.data())
+        return false; // an empty piece
+    c.state = state;
+    c.negative = negative;
+    c.mantissa = mantissa;
+    c.leading = leading;
+    c.significant = significant;
+    c.scale = scale;
+    return true;
+}
+
+std::optional<double> NumberReader::exactly(const Counts& c, std::int64_t magnitude)
+{
+    // Digits and power of ten both exact in double: one correctly rounded
+    // operation gives the nearest double.
+    const std::int64_t power = magnitude - c.significant;
+    if (c.significant <= kLeadingDigits && c.leading <= (std::uint64_t{1} << 53) && power >= -22 &&
+        power <= 22) {
+        const double m = static_cast<double>(c.leading);
+        const double v = power < 0 ? m / kExactPowersOfTen[static_cast<std::size_t>(-power)]
+                                   : m * kExactPowersOfTen[static_cast<std::size_t>(power)];
+        return c.negative ? -v : v;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> NumberReader::read(std::string_view text)
+{
+    // The plain shapes without the reader's state: the same scan and the
+    // same exact step as feed and result.
+    Counts c;
+    if (scanPlain(text, c) && c.significant > 0)
+        if (std::optional<double> value = exactly(c, c.scale))
+            return value;
+    NumberReader reader;
+    reader.feed(text);
+    return reader.result();
+}
+
+void NumberReader::feed(std::string_view piece)
+{
+    if (c_.state == State::Start && scanPlain(piece, c_))
+        return;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const char ch = piece[i];
+        if (isBlank(ch))
+            continue;
+        const int digit = ch - '0';
+        const bool isDigit = digit >= 0 && digit <= 9;
+        switch (c_.state) {
+        case State::Start:
+        case State::Sign:
+            if (isDigit) {
+                decimalDigit(digit, false);
+                c_.state = State::Integer;
+            } else if (ch == '.') {
+                c_.state = State::Point;
+            } else if (c_.state == State::Start && (ch == '+' || ch == '-')) {
+                c_.negative = ch == '-';
+                c_.state = State::Sign;
+            } else if (c_.state == State::Start && ch == '&') {
+                c_.state = State::Amp;
+            } else {
+                c_.state = State::Done;
+            }
+            break;
+        case State::Amp:
+            c_.radix = (ch == 'H' || ch == 'h') ? 16 : (ch == 'O' || ch == 'o') ? 8 : 0;
+            c_.state = c_.radix ? State::Radix : State::Done;
+            break;
+        case State::Radix: {
+            const int d = hexDigit(ch);
+            if (d < 0 || static_cast<unsigned>(d) >= c_.radix) {
+                c_.state = State::Done;
+                break;
+            }
+            c_.radixValue = c_.radixValue * c_.radix + static_cast<std::uint32_t>(d);
+            if (c_.radixValue > 0xFFFF) { // "&H"/"&O" numbers are 16-bit patterns
+                c_.overflow = true;
+                c_.state = State::Done;
+            }
+            break;
+        }
+        case State::Integer:
+        case State::Point:
+        case State::Fraction: {
+            const bool afterPoint = c_.state != State::Integer;
+            if (isDigit && (c_.significant >= kKeptDigits || (c_.significant == 0 && digit == 0))) {
+                // Long runs of digits that only count: zeros before the
+                // first significant digit, any digit after the kept ones.
+                const std::size_t run = digitRun(piece.substr(i), c_.significant == 0, c_.sticky);
+                c_.mantissa = true;
+                if (c_.significant == 0) {
+                    c_.scale -= afterPoint ? static_cast<std::int64_t>(run) : 0;
+                } else {
+                    c_.significant += static_cast<std::int64_t>(run);
+                    c_.scale += afterPoint ? 0 : static_cast<std::int64_t>(run);
+                }
+                c_.state = afterPoint ? State::Fraction : State::Integer;
+                i += run - 1;
+            } else if (isDigit) {
+                decimalDigit(digit, afterPoint);
+                c_.state = afterPoint ? State::Fraction : State::Integer;
+            } else if (ch == '.' && !afterPoint) {
+                c_.state = State::Fraction;
+            } else if ((ch == 'e' || ch == 'E') && c_.state != State::Point) {
+                c_.state = State::ExponentLetter;
+            } else {
+                c_.state = State::Done;
+            }
+            break;
+        }
+        case State::ExponentLetter:
+        case State::ExponentSign:
+        case State::Exponent:
+            if (isDigit) {
+                // Far beyond any count of digits a stream can hold, so the
+                // sum with the scale below never wraps nor changes class.
+                constexpr std::int64_t kCap = std::int64_t{1} << 60;
+                c_.exponent = c_.exponent > kCap ? kCap : c_.exponent * 10 + digit;
+                c_.hasExponent = true;
+                c_.state = State::Exponent;
+            } else if (c_.state == State::ExponentLetter && (ch == '+' || ch == '-')) {
+                c_.exponentNegative = ch == '-';
+                c_.state = State::ExponentSign;
+            } else {
+                c_.state = State::Done; // a letter without digits is not an exponent
+            }
+            break;
+        case State::Done:
+            return;
+        }
+    }
+}
+
+std::optional<double> NumberReader::result() const
+{
+    if (c_.overflow)
+        return std::nullopt;
+    if (c_.radix != 0)
+        return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(c_.radixValue)));
+    const double zero = c_.negative && c_.mantissa ? -0.0 : 0.0;
+    if (c_.significant == 0)
+        return zero;
+    // The number is 0.d1d2... x 10^magnitude.
+    const std::int64_t magnitude =
+        c_.scale + (c_.hasExponent ? (c_.exponentNegative ? -c_.exponent : c_.exponent) : 0);
+    if (magnitude > 310) // at least 10^309
+        return std::nullopt;
+    if (magnitude < -330) // below half the smallest double
+        return zero;
+    if (std::optional<double> value = exactly(c_, magnitude))
+        return value;
+    // The kept digits, then a non-zero digit if any was dropped: it stands
+    // on the same side of every halfway point as the digits it replaces.
+    char text[kKeptDigits + 32];
+    char* p = text;
+    *p++ = '0';
+    *p++ = '.';
+    const auto kept = static_cast<std::size_t>(std::min<std::int64_t>(c_.significant, kKeptDigits));
+    const std::size_t leadingDigits = std::min<std::size_t>(kept, kLeadingDigits);
+    std::uint64_t leading = c_.leading;
+    for (std::size_t i = leadingDigits; i-- > 0; leading /= 10)
+        p[i] = static_cast<char>('0' + leading % 10);
+    p += leadingDigits;
+    p = put(p, std::string_view(digits_ + leadingDigits, kept - leadingDigits));
+    if (c_.sticky)
+        *p++ = '1';
+    *p++ = 'e';
+    p = writeInteger(p, magnitude);
+    // from_chars is exactly rounded and never looks at the process locale.
+    double value = 0.0;
+    auto [end, ec] = std::from_chars(text, p, value);
+    if (ec == std::errc::result_out_of_range)
+        return magnitude > 0 ? std::nullopt : std::optional<double>(zero);
+    if (ec != std::errc() || end != p)
+        return zero; // unreachable: the text is well formed
+    return c_.negative ? -value : value;
 }
 
 std::optional<std::int16_t> roundToInt16(double value)
@@ -251,8 +448,9 @@ std::optional<std::int16_t> roundToInt16(double value)
     // Bounds first, so the arithmetic below only meets small values.
     if (!(value > -32769.0 && value < 32768.0))
         return std::nullopt;
-    double below = std::floor(value);
-    double fraction = value - below; // exact at this magnitude
+    const double truncated = static_cast<double>(static_cast<std::int32_t>(value));
+    const double below = truncated > value ? truncated - 1.0 : truncated; // the floor
+    double fraction = value - below;                                      // exact at this magnitude
     double rounded = below;
     const bool belowIsOdd = static_cast<std::int32_t>(below) % 2 != 0;
     if (fraction > 0.5 || (fraction == 0.5 && belowIsOdd))
@@ -280,48 +478,68 @@ std::optional<float> toSingle(double value)
     return static_cast<float>(value);
 }
 
+char* writeNumberText(char* out, std::int16_t value)
+{
+    return writeInteger(out, value);
+}
+
+char* writeNumberText(char* out, float value, std::string_view decimalSeparator)
+{
+    return writeSignificant(out, static_cast<double>(value), 7, 6, decimalSeparator);
+}
+
+char* writeNumberText(char* out, double value, std::string_view decimalSeparator)
+{
+    return writeSignificant(out, value, 15, 14, decimalSeparator);
+}
+
+char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalSeparator)
+{
+    // A single times 100 is exact in double (24 + 7 significant bits), so
+    // rounding that to an integer, ties to even, is the exactly rounded
+    // two-decimal value. Only singles beyond 2^52 / 100 take the long way.
+    const double hundredfold = static_cast<double>(value) * 100.0;
+    if (std::fabs(hundredfold) < 0x1p52) {
+        // Adding and taking away 2^52 rounds to an integer, ties to even.
+        const double rounded = std::copysign((std::fabs(hundredfold) + 0x1p52) - 0x1p52, hundredfold);
+        const auto cents = static_cast<std::int64_t>(std::fabs(rounded));
+        if (rounded < 0.0) // a value that rounds to zero is "0.00"
+            *out++ = '-';
+        out = writeInteger(out, cents / 100);
+        out = put(out, decimalSeparator);
+        return digits::pair(out, static_cast<std::uint32_t>(cents % 100));
+    }
+    // Exactly rounded from the single's binary value; near-halfway singles
+    // fall to the side their binary value lies on. No value this large rounds
+    // to zero.
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                std::chars_format::fixed, 2);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t point = text.find('.');
+    out = put(out, text.substr(0, point));
+    out = put(out, decimalSeparator);
+    return put(out, text.substr(point + 1));
+}
+
 std::string numberText(std::int16_t value)
 {
-    return std::to_string(value);
+    return toText([&](char* out) { return writeNumberText(out, value); });
 }
 
 std::string numberText(float value, std::string_view decimalSeparator)
 {
-    return formatSignificant(static_cast<double>(value), 7, 6, decimalSeparator);
+    return toText([&](char* out) { return writeNumberText(out, value, decimalSeparator); });
 }
 
 std::string numberText(double value, std::string_view decimalSeparator)
 {
-    return formatSignificant(value, 15, 14, decimalSeparator);
+    return toText([&](char* out) { return writeNumberText(out, value, decimalSeparator); });
 }
 
 std::string fixedTwoDecimalText(float value, std::string_view decimalSeparator)
 {
-    // A single times 100 is exact in double (24 + 7 significant bits), so
-    // rounding that to an integer, ties to even, is the exactly rounded
-    // two-decimal value. Only singles beyond 2^53 / 100 take the long way.
-    const double hundredfold = static_cast<double>(value) * 100.0;
-    if (std::fabs(hundredfold) < 0x1p53) {
-        const double rounded = std::nearbyint(hundredfold); // default mode: ties to even
-        const auto cents = static_cast<std::int64_t>(std::fabs(rounded));
-        std::string text = rounded < 0.0 ? "-" : ""; // a value that rounds to zero is "0.00"
-        appendInteger(text, cents / 100);
-        text += decimalSeparator;
-        text += static_cast<char>('0' + cents % 100 / 10);
-        text += static_cast<char>('0' + cents % 10);
-        return text;
-    }
-    // Exactly rounded from the single's binary value; near-halfway singles
-    // fall to the side their binary value lies on.
-    std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
-                                std::chars_format::fixed, 2);
-    std::string text(buffer.data(), result.ptr);
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1); // a value that rounds to zero is written "0.00"
-    std::size_t point = text.find('.');
-    text.replace(point, 1, decimalSeparator);
-    return text;
+    return toText([&](char* out) { return writeFixedTwoDecimalText(out, value, decimalSeparator); });
 }
 
 double DynamicNumber::value() const
@@ -352,13 +570,18 @@ std::optional<DynamicNumber> DynamicNumber::abs() const
 
 std::string DynamicNumber::text(std::string_view decimalSeparator) const
 {
+    return toText([&](char* out) { return writeText(out, decimalSeparator); });
+}
+
+char* DynamicNumber::writeText(char* out, std::string_view decimalSeparator) const
+{
     if (isSingle())
-        return numberText(std::get<float>(value_), decimalSeparator);
+        return writeNumberText(out, std::get<float>(value_), decimalSeparator);
     if (isDouble())
-        return numberText(std::get<double>(value_), decimalSeparator);
+        return writeNumberText(out, std::get<double>(value_), decimalSeparator);
     if (isInteger())
-        return numberText(std::get<std::int16_t>(value_));
-    return {};
+        return writeNumberText(out, std::get<std::int16_t>(value_));
+    return out;
 }
 
 } // namespace mrv

@@ -4,6 +4,7 @@
 // failure); none wraps, saturates or substitutes a value.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,75 @@ namespace mrv {
 // prefixes, or a decimal with optional exponent). Text without a number
 // reads as 0. "." is the decimal point whatever the locale.
 std::optional<double> readLeadingNumber(std::string_view text);
+
+// The same reading fed piece by piece, in fixed memory whatever the text's
+// length: readLeadingNumber is this reader fed once. Only what can decide the
+// double is kept: the first significant digits, whether a non-zero digit
+// follows them, and exact counts of the rest.
+class NumberReader {
+public:
+    void feed(std::string_view piece);
+    // Once true, nothing fed later can change the result.
+    bool done() const { return c_.state == State::Done; }
+    std::optional<double> result() const;
+    void reset() { c_ = Counts{}; }
+    // A whole text at once: the same as feeding it to a fresh reader.
+    static std::optional<double> read(std::string_view text);
+
+private:
+    // Enough significant digits to round every decimal correctly to double:
+    // a halfway point between two doubles has at most 767.
+    static constexpr int kKeptDigits = 780;
+    // The first ones are kept as an integer, for the fast exact cases.
+    static constexpr int kLeadingDigits = 19;
+
+    enum class State : unsigned char {
+        Start,
+        Sign,
+        Amp,
+        Radix,
+        Integer,
+        Point, // a point with no digit before it
+        Fraction,
+        ExponentLetter,
+        ExponentSign,
+        Exponent,
+        Done
+    };
+    void decimalDigit(int digit, bool afterPoint);
+
+    // Everything but the kept digits, so that starting afresh is cheap.
+    struct Counts {
+        State state = State::Start;
+        bool negative = false;
+        bool mantissa = false; // a digit of the number, zero or not
+        bool exponentNegative = false;
+        bool hasExponent = false;
+        bool sticky = false;   // a non-zero digit beyond the kept ones
+        bool overflow = false; // a radix pattern wider than 16 bits
+        unsigned radix = 0;
+        std::uint32_t radixValue = 0;
+        std::uint64_t leading = 0;    // the first kLeadingDigits significant digits
+        std::int64_t significant = 0; // significant digits read, trailing zeros too
+        std::int64_t scale = 0;       // the number is 0.d1d2... x 10^scale before its exponent
+        std::int64_t exponent = 0;    // saturates far beyond any count of digits
+    };
+    static bool scanPlain(std::string_view piece, Counts& c);
+    static std::size_t digitRun(std::string_view text, bool zerosOnly, bool& nonZero);
+    static std::optional<double> exactly(const Counts& c, std::int64_t magnitude);
+
+    Counts c_;
+    char digits_[kKeptDigits]; // significant digits after the leading ones, '0'..'9'
+};
+
+// Writing rules into a caller's buffer, for callers that write many lines:
+// each returns the end of what it wrote. kMaxNumberText bytes plus the
+// separator's are always enough.
+inline constexpr std::size_t kMaxNumberText = 48;
+char* writeNumberText(char* out, std::int16_t value);
+char* writeNumberText(char* out, float value, std::string_view decimalSeparator);
+char* writeNumberText(char* out, double value, std::string_view decimalSeparator);
+char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalSeparator);
 
 // Nearest-even rounding to a 16-bit integer.
 std::optional<std::int16_t> roundToInt16(double value);
@@ -60,6 +130,7 @@ public:
     bool operator<(double rhs) const { return value() < rhs; }
 
     std::string text(std::string_view decimalSeparator) const;
+    char* writeText(char* out, std::string_view decimalSeparator) const;
 
 private:
     std::variant<std::monostate, float, double, std::int16_t> value_;

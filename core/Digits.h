@@ -1,0 +1,42 @@
+// Decimal digits written straight into a buffer: the inner step of every
+// number the converter writes.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+namespace mrv::digits {
+
+inline constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+inline char* pair(char* out, std::uint32_t value) // value < 100, always two digits
+{
+    std::memcpy(out, kPairs + value * 2, 2);
+    return out + 2;
+}
+
+// value < 100000: every year and every cent count of the calendars.
+inline char* small(char* out, std::uint32_t value)
+{
+    if (value < 100) {
+        if (value < 10) {
+            *out = static_cast<char>('0' + value);
+            return out + 1;
+        }
+        return pair(out, value);
+    }
+    const std::uint32_t high = value / 100;
+    const std::uint32_t low = value % 100;
+    if (high < 10)
+        *out++ = static_cast<char>('0' + high);
+    else if (high < 100)
+        out = pair(out, high);
+    else
+        *out++ = static_cast<char>('0' + high / 100), out = pair(out, high % 100);
+    return pair(out, low);
+}
+
+} // namespace mrv::digits
