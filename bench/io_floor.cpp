@@ -59,7 +59,8 @@ int main()
         const char* const end = input + n;
         // A line split between two blocks is written in two pieces.
         while (p < end) {
-            const auto* stop = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const auto* stop =
+                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
             const char* lineEnd = stop ? stop : end;
             if (!put(p, static_cast<std::size_t>(lineEnd - p)) || (stop && !put("\n", 1)))
                 return 2;

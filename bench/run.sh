@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release) and runs them all: convert per calendar,
-# the batch converter against cat on one million entries, and start-up and
-# peak memory of the window against three anchors run interleaved with it: a
+# the batch converter on one million entries per calendar against its I/O
+# floor and a mawk script (BATCH_ROUNDS interleaved rounds, 25 by default),
+# its peak memory on a 1 GB line and on /dev/zero, and start-up and peak
+# memory of the window against three anchors run interleaved with it: a
 # stock-Qt window with the same controls, a bare window and a bare window
 # with one text label. Prints a short table.
-# Needs the test set of tools/packages.sh (Google Benchmark, hyperfine).
+# Needs the test set of tools/packages.sh (Google Benchmark, hyperfine, mawk).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build-bench}
@@ -13,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
   >/dev/null
-cmake --build "$build" -j "${JOBS:-2}" --target bench_convert mrvdate-convert \
+cmake --build "$build" -j "${JOBS:-2}" --target bench_convert mrvdate-convert io_floor \
   startup_window startup_stock startup_bare startup_label startup_rounds \
   >/dev/null
 
@@ -22,13 +24,56 @@ cmake --build "$build" -j "${JOBS:-2}" --target bench_convert mrvdate-convert \
   --benchmark_format=csv 2>/dev/null >"$work/convert.csv"
 convert_ns() { awk -F, -v n="\"BM_Convert$1_median\"" '$1 == n { printf "%.0f", $4 }' "$work/convert.csv"; }
 
-# One million SC entries, the same every run.
+# One million entries per calendar, the same every run, as users enter them:
+# two-decimal SC dates and whole EY and AW years across each range.
 awk 'BEGIN { for (i = 0; i < 1000000; i++) { h = 1147 + (i * 7919) % 65535; printf "%d.%02d\n", int(h / 100), h % 100 } }' \
-  >"$work/entries.txt"
-hyperfine --style none -w 3 -r 20 --export-csv "$work/batch.csv" \
-  "cat $work/entries.txt >/dev/null" \
-  "$build/cli/mrvdate-convert --from sc <$work/entries.txt >/dev/null" >/dev/null 2>"$work/hyperfine.log" ||
-  { cat "$work/hyperfine.log"; exit 1; }
+  >"$work/sc.txt"
+awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%d\n", -30681 + (i * 7919) % 65535 }' >"$work/ey.txt"
+awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%d\n", -32767 + (i * 7919) % 63449 }' >"$work/aw.txt"
+converter="$build/cli/mrvdate-convert"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+cmp -s <("$converter" --from sc <"$work/sc.txt") <(mawk -f bench/sc-peer.awk "$work/sc.txt") ||
+  { echo "bench/sc-peer.awk no longer writes what the converter writes" >&2; exit 1; }
+
+# Interleaved rounds: each round runs every program once, so that a change in
+# the machine's load touches them all alike. Each run's CPU time (user +
+# system, from the shell's own accounting of its children), in ms: on a shared
+# machine it moves far less than wall time.
+runs=(floor-sc conv-sc mawk-sc floor-ey conv-ey floor-aw conv-aw)
+run_one() {
+  case $1 in
+  floor-*) "$build/bench/io_floor" <"$work/${1#floor-}.txt" >/dev/null ;;
+  conv-*) "$converter" --from "${1#conv-}" <"$work/${1#conv-}.txt" >/dev/null || [ $? = 1 ] ;; # EY 0 is refused
+  mawk-sc) mawk -f bench/sc-peer.awk "$work/sc.txt" >/dev/null ;;
+  esac
+}
+children_ms() { # CPU time of all children so far, into $cpu; `times` must run in this shell
+  times >"$work/times.txt"
+  cpu=$(awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/); printf "%.3f", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1000 }' \
+    "$work/times.txt")
+}
+for ((round = 0; round < ${BATCH_ROUNDS:-25}; round++)); do
+  for r in "${runs[@]}"; do
+    children_ms
+    before=$cpu
+    run_one "$r"
+    children_ms
+    echo "$r $before $cpu" >>"$work/rounds.txt"
+  done
+done
+# Median ms of a run over the rounds; for a million entries, ms is ns an entry.
+median_of() {
+  awk -v r="$1" '$1 == r { print $3 - $2 }' "$work/rounds.txt" | sort -g |
+    awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] }'
+}
+
+# Peak memory: a 1 GB line holding one number (0.000...1e99999999999, beyond
+# the double range: refused), and 10 s of /dev/zero.
+peak_line=$({ printf '0.'; head -c 1000000000 /dev/zero | tr '\0' 0; printf '1e99999999999\n'; } |
+  /usr/bin/time -f %M "$converter" --from sc 2>&1 >"$work/line.out" | tail -1) || true
+grep -q 'out of range' "$work/line.out" || { echo "the 1 GB entry was not refused" >&2; exit 1; }
+peak_zero=$(/usr/bin/time -f %M timeout 10 "$converter" --from sc </dev/zero 2>&1 >/dev/null | tail -1) || true
+
 # hyperfine's CSV: command,mean,stddev,median,user,system,min,max (seconds).
 median_ms() { awk -F, -v row="$2" 'NR == row + 1 { printf "%.1f", $4 * 1000 }' "$1"; }
 
@@ -42,20 +87,24 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 startup_ms() { awk -v n="$1" '$1 == n { print $2 }' "$work/startup.txt"; }
 startup_mib() { awk -v n="$1" '$1 == n { printf "%.1f", $3 / 1024 }' "$work/startup.txt"; }
 
-cat_ms=$(median_ms "$work/batch.csv" 1)
-batch_ms=$(median_ms "$work/batch.csv" 2)
 for p in window stock bare label; do
   printf -v "${p}_ms" %s "$(startup_ms $p)"
   printf -v "${p}_mib" %s "$(startup_mib $p)"
 done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo "| Measure | Result | Goal |"
 echo "|---|---|---|"
 for c in SC EY AW; do
   echo "| convert, $c entries | $(convert_ns $c) ns CPU per call | < 200 ns |"
 done
-echo "| batch converter, 1,000,000 SC entries | $batch_ms ms vs cat $cat_ms ms: $(ratio "$batch_ms" "$cat_ms")× | ≤ 4× cat |"
+for c in sc ey aw; do
+  conv=$(median_of conv-$c)
+  floor=$(median_of floor-$c)
+  peer=""
+  [ $c = sc ] && peer="; mawk $(median_of mawk-sc) ns: $(ratio "$(median_of mawk-sc)" "$conv")× the converter"
+  echo "| batch converter, 1,000,000 ${c^^} entries | $conv ns an entry; I/O floor $floor ns: $(ratio "$conv" "$floor")×$peer | ≤ 45 ns, ≤ 5× floor |"
+done
+echo "| batch converter, peak memory | 1 GB line: $(awk -v k="$peak_line" 'BEGIN { printf "%.1f", k / 1024 }') MiB; 10 s of /dev/zero: $(awk -v k="$peak_zero" 'BEGIN { printf "%.1f", k / 1024 }') MiB | < 8 MiB |"
 diff_mib() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f", a - b }'; }
 echo "| start-up to first paint vs stock-Qt window | $window_ms ms vs $stock_ms ms: $(ratio "$window_ms" "$stock_ms")× | ≤ 0.97× |"
 echo "| peak resident memory vs stock-Qt window | $window_mib MiB vs $stock_mib MiB: $(diff_mib "$window_mib" "$stock_mib") MiB | ≤ stock |"
@@ -63,4 +112,4 @@ echo "| start-up to first paint vs bare window | $window_ms ms vs $bare_ms ms: $
 echo "| peak resident memory vs bare window | $window_mib MiB vs $bare_mib MiB: $(diff_mib "$window_mib" "$bare_mib") MiB | ≤ +6 MB |"
 echo "| anchors: bare window, with one label | $bare_ms ms, $label_ms ms ($(ratio "$label_ms" "$bare_ms")×); $bare_mib MiB, $label_mib MiB | |"
 echo
-echo "Medians (start-up: ${ROUNDS:-60} interleaved rounds); $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
+echo "Medians (batch: ${BATCH_ROUNDS:-25}, start-up: ${ROUNDS:-60} interleaved rounds); $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."

@@ -1,10 +1,11 @@
 // Fuzzes the leading-number reading. Beyond "no crash", every input must
 // give a finite double or the overflow failure, agree with the C library's
 // correctly rounded reader where the two grammars meet, and ignore blanks
-// and whatever follows the number.
+// and whatever follows the number, and read the same when fed in pieces.
 
 #include "Numeric.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -96,6 +97,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             compact.push_back(c);
     if (!same(mrv::readLeadingNumber(compact), value))
         fail("blanks changed the value", text);
+
+    // Fed piece by piece, as the batch converter reads long lines, the
+    // reading is the same wherever the pieces are cut.
+    mrv::NumberReader reader;
+    std::size_t cut = size > 0 ? data[0] % (size + 1) : 0;
+    reader.feed(text.substr(0, cut));
+    reader.feed(text.substr(cut, cut));
+    reader.feed(text.substr(std::min(size, 2 * cut)));
+    if (!same(reader.result(), value))
+        fail("pieces changed the value", text);
 
     // '#' can continue no number, so nothing after it may count.
     if (!same(mrv::readLeadingNumber(compact + "#1e9&H1"), value))

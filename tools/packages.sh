@@ -18,6 +18,8 @@ test_packages=(
   clang libclang-rt-14-dev
   qt6-base-private-dev
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
+  # the batch converter's benchmark and byte-for-byte comparison
+  mawk time
   # the comma-decimal locale of the locale tests
   locales
   # the window-manager tests: a real X server and window manager

@@ -1,12 +1,19 @@
 // The batch converter, run as a process the way scripts run it.
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -53,6 +60,94 @@ ProcessResult run(const std::vector<std::string>& args, const std::string& input
     ProcessResult r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
     std::filesystem::remove_all(dir);
     return r;
+}
+
+// Runs a shell script in which "$EXE" is the converter, for redirections
+// that a script would use (closed or full streams). Standard error is kept.
+ProcessResult shell(const std::string& script)
+{
+    auto dir = std::filesystem::temp_directory_path() /
+               ("mrvdate-cli-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "script") << "EXE=" << quoted(MRVDATE_CONVERT_EXE) << "\n" << script << "\n";
+    std::string command = "LC_ALL=C sh " + quoted(dir / "script") + " 2>" + quoted(dir / "err");
+    int raw = std::system(command.c_str());
+    ProcessResult r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", slurp(dir / "err")};
+    std::filesystem::remove_all(dir);
+    return r;
+}
+
+// Runs the converter on input that a generator streams into a pipe, so that
+// inputs far larger than the test's memory never exist as a whole. Keeps the
+// output's first bytes and its size, and the converter's peak memory.
+struct StreamResult {
+    int status = -1;
+    std::string head;     // the first bytes of the output
+    std::size_t size = 0; // all bytes of the output
+    long peakKib = 0;     // peak resident memory of the converter
+};
+
+using Writer = std::function<bool(std::string_view)>;
+
+StreamResult stream(const std::vector<std::string>& args, const std::function<void(const Writer&)>& generate)
+{
+    int in[2];
+    int out[2];
+    EXPECT_EQ(::pipe(in), 0);
+    EXPECT_EQ(::pipe(out), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(in[0], STDIN_FILENO);
+        ::dup2(out[1], STDOUT_FILENO);
+        ::close(in[0]), ::close(in[1]), ::close(out[0]), ::close(out[1]);
+        std::vector<char*> argv{const_cast<char*>(MRVDATE_CONVERT_EXE)};
+        for (const auto& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(in[0]);
+    ::close(out[1]);
+    std::thread feeder([&] {
+        std::signal(SIGPIPE, SIG_IGN);
+        generate([&](std::string_view bytes) {
+            while (!bytes.empty()) {
+                ssize_t n = ::write(in[1], bytes.data(), bytes.size());
+                if (n <= 0)
+                    return false;
+                bytes.remove_prefix(static_cast<std::size_t>(n));
+            }
+            return true;
+        });
+        ::close(in[1]);
+    });
+    StreamResult r;
+    static char block[1 << 16];
+    for (ssize_t n; (n = ::read(out[0], block, sizeof block)) > 0;) {
+        if (r.head.size() < 4096)
+            r.head.append(block, static_cast<std::size_t>(std::min<ssize_t>(n, 4096)));
+        r.size += static_cast<std::size_t>(n);
+    }
+    ::close(out[0]);
+    feeder.join();
+    int raw = 0;
+    rusage usage{};
+    ::wait4(child, &raw, 0, &usage);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.peakKib = usage.ru_maxrss;
+    return r;
+}
+
+// `count` bytes of `fill`, written a block at a time.
+void repeat(const Writer& write, char fill, std::size_t count)
+{
+    const std::string block(1 << 16, fill);
+    for (; count >= block.size(); count -= block.size())
+        if (!write(block))
+            return;
+    write(std::string_view(block).substr(0, count));
 }
 
 const std::string kLine = "SC 361.98  -  EY 4370 AD  -  AW 2284\n";
@@ -127,12 +222,107 @@ TEST(BatchConverter, UsageErrorsExitTwoWithOneLineNamingTheProblem)
     };
     for (const Case& c :
          {Case{{"361.98"}, "--from"}, Case{{"--from", "xx", "1"}, "'xx'"},
-          Case{{"--from", "sc", "--bogus"}, "'--bogus'"}, Case{{"--from"}, "needs a calendar"}}) {
+          Case{{"--from", "sc", "--bogus"}, "'--bogus'"}, Case{{"--from"}, "needs a calendar"},
+          // A second --from would silently change the entries before it.
+          Case{{"--from", "ey", "2002", "--from", "sc"}, "'--from' given more than once"},
+          Case{{"-f", "ey", "--format", "xml"}, "'xml'"}}) {
         ProcessResult r = run(c.args);
         EXPECT_EQ(r.status, 2) << c.mentions;
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(c.mentions), std::string::npos) << r.err;
         EXPECT_EQ(r.err.substr(0, r.err.find('\n')).find("mrvdate-convert: "), 0u) << r.err;
+        EXPECT_TRUE(r.err.ends_with("\nTry 'mrvdate-convert --help' for more information.\n")) << r.err;
+    }
+}
+
+TEST(BatchConverter, ArgumentsLoseATrailingCarriageReturnAsLinesDo)
+{
+    ProcessResult r = run({"--from", "ey", "0\r", "2002\r"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, kYearZero + "SC 338.30  -  EY 2002 AD  -  BW 84\n");
+}
+
+TEST(BatchConverter, MachineFormats)
+{
+    const std::string tsvHeader = "entry\tsc\tey\taw\terror\tmessage\n";
+    const std::string zeroTsv = "\t\t\t\tyear-zero\t" + kYearZero;
+    const std::string rangeTsv = "\t\t\t\tout-of-range\t" + kOutOfRange;
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"-f", "ey", "--format", "tsv", "2002", "0", "99999", "-1"},
+         "",
+         tsvHeader + "2002\t338.30\t2002 AD\tBW 84\t\t\n" + "0" + zeroTsv + "99999" + rangeTsv +
+             "-1\t318.26\t1 BC\tBW 2087\t\t\n"},
+        // Tabs, backslashes and carriage returns in an entry are escaped; the
+        // one at the end of a line is not part of the entry.
+        {{"-f", "aw", "--format=tsv"},
+         "2284\tx\\y\r\n1\r2\r\r\n",
+         tsvHeader + "2284\\tx\\\\y\t361.98\t4370 AD\tAW 2284\t\t\n" +
+             "1\\r2\\r\t339.15\t2087 AD\tAW 1\t\t\n"},
+        {{"-f", "ey", "--format", "jsonl", "2002", "0", "1e9"},
+         "",
+         "{\"entry\":\"2002\",\"sc\":\"338.30\",\"ey\":\"2002 AD\",\"aw\":\"BW 84\"}\n"
+         "{\"entry\":\"0\",\"error\":\"year-zero\",\"message\":\"" +
+             kYearZero.substr(0, kYearZero.size() - 1) +
+             "\"}\n"
+             "{\"entry\":\"1e9\",\"error\":\"out-of-range\",\"message\":\"" +
+             kOutOfRange.substr(0, kOutOfRange.size() - 1) + "\"}\n"},
+        // Quotes, backslashes and controls escaped; UTF-8 kept; bytes that
+        // cannot be UTF-8 (a stray byte, a cut sequence, a surrogate) replaced.
+        {{"-f", "aw", "--format", "jsonl"},
+         "\"\\\x01\xc3\xa9\xff\xe2\x82\xed\xa0\x80\n\xe2\x82",
+         "{\"entry\":\"\\\"\\\\\\u0001\xc3\xa9\\ufffd\\ufffd\\ufffd\\ufffd\\ufffd\",\"sc\":\"339.14\",\"ey\":"
+         "\"2086 "
+         "AD\",\"aw\":\"AW 0\"}\n"
+         "{\"entry\":\"\\ufffd\",\"sc\":\"339.14\",\"ey\":\"2086 AD\",\"aw\":\"AW 0\"}\n"},
+        // NUL-separated: a line feed inside an entry is a blank.
+        {{"-f", "ey", "-z"},
+         std::string("20\n02\0", 6) + "0",
+         "SC 338.30  -  EY 2002 AD  -  BW 84" + std::string(1, '\0') +
+             kYearZero.substr(0, kYearZero.size() - 1) + std::string(1, '\0')},
+        {{"-f", "ey", "-z", "--format", "tsv", "2\n1"},
+         "",
+         "entry\tsc\tey\taw\terror\tmessage" + std::string(1, '\0') + "2\\n1\t318.49\t21 AD\tBW 2065\t\t" +
+             std::string(1, '\0')},
+    };
+    for (const Case& c : cases) {
+        ProcessResult r = run(c.args, c.input);
+        EXPECT_EQ(r.out, c.expected) << c.args.back();
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(BatchConverter, MachineFormatsWriteAPointWhateverTheLocale)
+{
+    for (const char* format : {"tsv", "jsonl"}) {
+        ProcessResult r = run({"--from", "sc", "--format", format, "361.98"}, "", "LC_ALL=de_DE.UTF-8");
+        EXPECT_NE(r.out.find("361.98"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find(','), r.out.find(",\"")) << r.out; // JSON's own commas only
+    }
+}
+
+TEST(BatchConverter, FailuresSayWhichStreamAndWhat)
+{
+    struct Case {
+        std::string script;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"\"$EXE\" --help >/dev/full", "mrvdate-convert: write error: No space left on device\n"},
+        {"\"$EXE\" --version >/dev/full", "mrvdate-convert: write error: No space left on device\n"},
+        {"\"$EXE\" --from sc 361.98 >/dev/full", "mrvdate-convert: write error: No space left on device\n"},
+        {"\"$EXE\" --from sc 361.98 >&-", "mrvdate-convert: write error: Bad file descriptor\n"},
+        {"\"$EXE\" --from sc <&- >/dev/null", "mrvdate-convert: standard input: Bad file descriptor\n"},
+        {"\"$EXE\" --from sc </ >/dev/null", "mrvdate-convert: standard input: Is a directory\n"},
+    };
+    for (const Case& c : cases) {
+        ProcessResult r = shell(c.script);
+        EXPECT_EQ(r.status, 2) << c.script;
+        EXPECT_EQ(r.err, c.message) << c.script;
     }
 }
 
@@ -144,6 +334,44 @@ TEST(BatchConverter, HelpAndVersion)
     r = run({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "mrvdate-convert " MRVDATE_VERSION "\n");
+}
+
+// Memory does not grow with the line: a number of 1.1 GB still reads exactly
+// (its zeros and its exponent both count), and an endless line without a
+// number is skipped as it comes.
+TEST(BatchConverterStreaming, AnEntryOfAGigabyteIsReadExactlyInFixedMemory)
+{
+    constexpr long kLimitKib = 8 * 1024;
+    // 0.(1.1e9 zeros)1e99999999999 is 10^99998899999: beyond the double range.
+    StreamResult r = stream({"--from", "sc"}, [](const Writer& write) {
+        write("0.");
+        repeat(write, '0', 1'100'000'000);
+        write("1e99999999999\n0.");
+        repeat(write, '0', 100'000'000); // and 10^-100000001 x 10^100000003 is 100
+        write("1e100000003\n");
+    });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.head, kOutOfRange + "SC 100.00  -  EY 21829 BC  -  BW 23914\n");
+    EXPECT_LT(r.peakKib, kLimitKib);
+}
+
+TEST(BatchConverterStreaming, AnEndlessLineAndALongEchoStayInFixedMemory)
+{
+    constexpr long kLimitKib = 8 * 1024;
+    StreamResult r = stream({"--from", "ey"}, [](const Writer& write) { repeat(write, '\0', 300'000'000); });
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.head, "SC 318.27  -  EY 0 BC  -  BW 2086\n");
+    EXPECT_LT(r.peakKib, kLimitKib);
+
+    // The machine formats echo the entry as it comes.
+    r = stream({"--from", "aw", "--format", "jsonl"}, [](const Writer& write) {
+        write("2284");
+        repeat(write, 'x', 100'000'000);
+    });
+    EXPECT_EQ(r.status, 0);
+    const std::string tail = "\",\"sc\":\"361.98\",\"ey\":\"4370 AD\",\"aw\":\"AW 2284\"}\n";
+    EXPECT_EQ(r.size, std::string("{\"entry\":\"2284").size() + 100'000'000 + tail.size());
+    EXPECT_LT(r.peakKib, kLimitKib);
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 using mrv::DynamicNumber;
 
@@ -24,6 +26,15 @@ TEST_P(LeadingNumberReading, ReadsTheLeadingNumber)
     std::optional<double> value = mrv::readLeadingNumber(c.text);
     ASSERT_TRUE(value.has_value()) << c.text;
     EXPECT_EQ(*value, c.expected) << '"' << c.text << '"';
+
+    // Fed in two pieces, cut anywhere, the reading is the same.
+    const std::string_view text = c.text;
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        mrv::NumberReader reader;
+        reader.feed(text.substr(0, cut));
+        reader.feed(text.substr(cut));
+        EXPECT_EQ(reader.result(), value) << '"' << c.text << "\" cut at " << cut;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Decimal, LeadingNumberReading,
@@ -62,6 +73,49 @@ TEST(LeadingNumberReadingFailures, OversizedNumbersOverflow)
     EXPECT_EQ(mrv::readLeadingNumber("0e99999999999999999999"), 0.0);
     EXPECT_EQ(mrv::readLeadingNumber("1e-99999999999999999999"), 0.0);
     EXPECT_EQ(mrv::readLeadingNumber("0.000001e-320"), 0.0);
+}
+
+// Numbers far longer than any buffer, fed as a stream: the digits and the
+// exponent still decide the value exactly, however many zeros stand between.
+TEST(LeadingNumberReadingStream, LongNumbersReadExactly)
+{
+    struct Case {
+        const char* head;
+        char fill;
+        std::size_t count;
+        const char* tail;
+        std::optional<double> expected;
+    };
+    constexpr std::size_t kMany = 30'000'000; // beyond any 16- or 24-bit count
+    const Case cases[] = {
+        {"0.", '0', kMany, "1e30000001", 1.0},
+        {"1", '0', kMany, "e-30000000", 1.0},
+        {"-0.", '0', kMany, "25e30000000", -0.25},
+        {"0.", '0', kMany, "1e99999999999", std::nullopt}, // overflow, however the zeros count
+        {"0.", '0', kMany, "1", 0.0},                      // underflow
+        {"1", '0', kMany, "", std::nullopt},
+        {"0", '0', kMany, "7.5", 7.5},
+        // 2^53 + 1 is halfway between two doubles: only a non-zero digit far
+        // behind it decides that the value is above the half.
+        {"9007199254740993", '0', kMany, "e-30000000", 9007199254740992.0},
+        {"9007199254740993", '0', kMany, "1e-30000001", 9007199254740994.0},
+        {"9007199254740993", '9', kMany, "e-30000000", 9007199254740994.0},
+        {"&H", '0', kMany, "FFFF", -1.0},
+        {"3", ' ', kMany, "6", 36.0},
+        {"12", 'x', kMany, "3", 12.0},
+    };
+    for (const Case& c : cases) {
+        mrv::NumberReader reader;
+        reader.feed(c.head);
+        const std::string fill(1 << 16, c.fill);
+        std::size_t left = c.count;
+        for (; left >= fill.size(); left -= fill.size())
+            reader.feed(fill);
+        reader.feed(std::string_view(fill).substr(0, left));
+        reader.feed(c.tail);
+        EXPECT_EQ(reader.result(), c.expected)
+            << c.head << " [" << c.count << " x '" << c.fill << "'] " << c.tail;
+    }
 }
 
 TEST(LeadingNumberReadingFailures, MinusZeroIsAZeroWrittenPlainly)
