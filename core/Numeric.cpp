@@ -382,7 +382,7 @@ void NumberReader::feed(std::string_view piece)
                 // Far beyond any count of digits a stream can hold, so the
                 // sum with the scale below never wraps nor changes class.
                 constexpr std::int64_t kCap = std::int64_t{1} << 60;
-                c_.exponent = c_.exponent > kCap ? kCap : c_.exponent * 10 + digit;
+                c_.exponent = c_.exponent >= kCap / 10 ? kCap : c_.exponent * 10 + digit;
                 c_.hasExponent = true;
                 c_.state = State::Exponent;
             } else if (c_.state == State::ExponentLetter && (ch == '+' || ch == '-')) {

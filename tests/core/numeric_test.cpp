@@ -71,6 +71,9 @@ TEST(LeadingNumberReadingFailures, OversizedNumbersOverflow)
         EXPECT_FALSE(mrv::readLeadingNumber(text).has_value()) << text;
     // A huge exponent on a zero is still zero, and a tiny one underflows.
     EXPECT_EQ(mrv::readLeadingNumber("0e99999999999999999999"), 0.0);
+    // Exponents longer than any integer type still decide the class.
+    EXPECT_FALSE(mrv::readLeadingNumber("2000e30800000000000000000000000000000000").has_value());
+    EXPECT_EQ(mrv::readLeadingNumber("2000e-30800000000000000000000000000000000"), 0.0);
     EXPECT_EQ(mrv::readLeadingNumber("1e-99999999999999999999"), 0.0);
     EXPECT_EQ(mrv::readLeadingNumber("0.000001e-320"), 0.0);
 }
