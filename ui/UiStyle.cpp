@@ -7,7 +7,9 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QScreen>
@@ -16,6 +18,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <qdrawutil.h>
+
+#include <utility>
 
 namespace mrv::ui {
 
@@ -28,22 +32,59 @@ const QString kStockImages = QStringLiteral(":/qt-project.org/styles/commonstyle
 
 constexpr int kGroupBoxTopMargin = 3;
 
+// An icon of Fusion's 8, 16 and 32 pixel pictures (the %1 of `pattern`),
+// read when it is first drawn or measured.
+class StockIcon : public QIconEngine {
+public:
+    explicit StockIcon(QString pattern) : pattern_(std::move(pattern)) {}
+
+    QIconEngine* clone() const override { return new StockIcon(*this); }
+    QString key() const override { return QStringLiteral("mrv-stock"); }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+
+private:
+    const QIcon& icon()
+    {
+        if (icon_.isNull()) {
+            for (int size : {8, 16, 32})
+                icon_.addPixmap(loadPicture(pattern_.arg(size)));
+        }
+        return icon_;
+    }
+
+    QString pattern_;
+    QIcon icon_;
+};
+
 class DesignStyle : public QProxyStyle {
 public:
     DesignStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
     // The menu bar asks for its overflow button's icon when it is made,
-    // although the button shows only when the menus do not fit.
+    // although the button shows only when the menus do not fit: the icon
+    // reads its pictures when first drawn.
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
     {
         if (icon != SP_ToolBarHorizontalExtensionButton)
             return QProxyStyle::standardIcon(icon, option, widget);
         const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
-        QIcon result;
-        for (int size : {8, 16, 32})
-            result.addPixmap(loadPicture(
-                kStockImages + QStringLiteral("toolbar-ext-h-%1%2.png").arg(rtl ? "rtl-" : "").arg(size)));
-        return result;
+        return QIcon(new StockIcon(kStockImages + (rtl ? QStringLiteral("toolbar-ext-h-rtl-%1.png")
+                                                       : QStringLiteral("toolbar-ext-h-%1.png"))));
     }
 
     // The frame of a group box: Fusion's picture drawn as Fusion draws it.
