@@ -46,8 +46,7 @@ void writeResultLine(const Working& w, std::string_view separator, ResultLine& l
     line.eyBegin = static_cast<std::size_t>(out - begin);
     // The limits keep the EY year away from -32768, the one value whose
     // absolute value would not fit.
-    if (const std::optional<DynamicNumber> magnitude = w.eyValue.abs())
-        out = magnitude->writeText(out, separator);
+    out = w.eyValue.writeAbsText(out, separator);
     out = put(out, w.eyValue > 0.0 ? " AD" : " BC");
     line.eyEnd = static_cast<std::size_t>(out - begin);
     out = put(out, "  -  ");

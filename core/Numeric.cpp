@@ -443,39 +443,12 @@ std::optional<double> NumberReader::result() const
     return c_.negative ? -value : value;
 }
 
-std::optional<std::int16_t> roundToInt16(double value)
-{
-    // Bounds first, so the arithmetic below only meets small values.
-    if (!(value > -32769.0 && value < 32768.0))
-        return std::nullopt;
-    const double truncated = static_cast<double>(static_cast<std::int32_t>(value));
-    const double below = truncated > value ? truncated - 1.0 : truncated; // the floor
-    double fraction = value - below;                                      // exact at this magnitude
-    double rounded = below;
-    const bool belowIsOdd = static_cast<std::int32_t>(below) % 2 != 0;
-    if (fraction > 0.5 || (fraction == 0.5 && belowIsOdd))
-        rounded = below + 1.0;
-    if (rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
-
 std::optional<std::int16_t> floorToInt16(double value)
 {
     double below = std::floor(value);
     if (!(below >= -32768.0 && below <= 32767.0))
         return std::nullopt;
     return static_cast<std::int16_t>(below);
-}
-
-std::optional<float> toSingle(double value)
-{
-    // Halfway between the largest float and 2^128: from there on the nearest
-    // float is infinity. Also keeps the cast below defined.
-    constexpr double kOverflow = 0x1.ffffffp127;
-    if (!(std::fabs(value) < kOverflow))
-        return std::nullopt;
-    return static_cast<float>(value);
 }
 
 char* writeNumberText(char* out, std::int16_t value)
@@ -571,6 +544,21 @@ std::optional<DynamicNumber> DynamicNumber::abs() const
 std::string DynamicNumber::text(std::string_view decimalSeparator) const
 {
     return toText([&](char* out) { return writeText(out, decimalSeparator); });
+}
+
+char* DynamicNumber::writeAbsText(char* out, std::string_view decimalSeparator) const
+{
+    if (const auto* f = std::get_if<float>(&value_))
+        return writeNumberText(out, std::fabs(*f), decimalSeparator);
+    if (const auto* d = std::get_if<double>(&value_))
+        return writeNumberText(out, std::fabs(*d), decimalSeparator);
+    if (const auto* i = std::get_if<std::int16_t>(&value_)) {
+        if (*i == std::numeric_limits<std::int16_t>::min())
+            return out; // no absolute value: nothing to write
+        return digits::small(out, static_cast<std::uint32_t>(*i < 0 ? -*i : *i));
+    }
+    *out = '0'; // empty: the integer 0
+    return out + 1;
 }
 
 char* DynamicNumber::writeText(char* out, std::string_view decimalSeparator) const

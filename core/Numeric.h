@@ -4,6 +4,7 @@
 // failure); none wraps, saturates or substitutes a value.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -89,13 +90,36 @@ char* writeNumberText(char* out, double value, std::string_view decimalSeparator
 char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalSeparator);
 
 // Nearest-even rounding to a 16-bit integer.
-std::optional<std::int16_t> roundToInt16(double value);
+inline std::optional<std::int16_t> roundToInt16(double value)
+{
+    // Bounds first, so the arithmetic below only meets small values.
+    if (!(value > -32769.0 && value < 32768.0))
+        return std::nullopt;
+    const double truncated = static_cast<double>(static_cast<std::int32_t>(value));
+    const double below = truncated > value ? truncated - 1.0 : truncated; // the floor
+    double fraction = value - below;                                      // exact at this magnitude
+    double rounded = below;
+    const bool belowIsOdd = static_cast<std::int32_t>(below) % 2 != 0;
+    if (fraction > 0.5 || (fraction == 0.5 && belowIsOdd))
+        rounded = below + 1.0;
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
 
 // Floor to a 16-bit integer.
 std::optional<std::int16_t> floorToInt16(double value);
 
 // Single-precision storage: nearest float, ties to even.
-std::optional<float> toSingle(double value);
+inline std::optional<float> toSingle(double value)
+{
+    // Halfway between the largest float and 2^128: from there on the nearest
+    // float is infinity. Also keeps the cast below defined.
+    constexpr double kOverflow = 0x1.ffffffp127;
+    if (!(std::fabs(value) < kOverflow))
+        return std::nullopt;
+    return static_cast<float>(value);
+}
 
 // Number text: 7 significant digits for a single, 15 for a double,
 // positional or exponent form; never a grouping separator.
@@ -131,6 +155,8 @@ public:
 
     std::string text(std::string_view decimalSeparator) const;
     char* writeText(char* out, std::string_view decimalSeparator) const;
+    // The number text of abs(), written in place.
+    char* writeAbsText(char* out, std::string_view decimalSeparator) const;
 
 private:
     std::variant<std::monostate, float, double, std::int16_t> value_;
