@@ -6,7 +6,7 @@
 # memory of the window against three anchors run interleaved with it: a
 # stock-Qt window with the same controls, a bare window and a bare window
 # with one text label. Prints a short table.
-# Needs the test set of tools/packages.sh (Google Benchmark, hyperfine, mawk).
+# Needs the test set of tools/packages.sh (Google Benchmark, mawk, time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build-bench}
@@ -74,8 +74,6 @@ peak_line=$({ printf '0.'; head -c 1000000000 /dev/zero | tr '\0' 0; printf '1e9
 grep -q 'out of range' "$work/line.out" || { echo "the 1 GB entry was not refused" >&2; exit 1; }
 peak_zero=$(/usr/bin/time -f %M timeout 10 "$converter" --from sc </dev/zero 2>&1 >/dev/null | tail -1) || true
 
-# hyperfine's CSV: command,mean,stddev,median,user,system,min,max (seconds).
-median_ms() { awk -F, -v row="$2" 'NR == row + 1 { printf "%.1f", $4 * 1000 }' "$1"; }
 
 # Start-up: each program ends right after its window's first paint; the
 # four run in turn, round after round (ROUNDS, 60 by default).

@@ -17,7 +17,7 @@ test_packages=(
   # the suites, the fuzz targets, the benchmarks
   clang libclang-rt-14-dev
   qt6-base-private-dev
-  libgtest-dev libgmock-dev libbenchmark-dev hyperfine
+  libgtest-dev libgmock-dev libbenchmark-dev
   # the batch converter's benchmark and byte-for-byte comparison
   mawk time
   # the comma-decimal locale of the locale tests
