@@ -11,7 +11,7 @@ namespace mrv {
 
 QIcon applicationIcon()
 {
-    // The windows' icon holds the design's two sizes; the larger drawings are
+    // The windows' icon holds the two sizes a window shows; the larger drawings are
     // for the desktop's menus and are installed beside the program. PNG is
     // read by name: left to detect the format, the reader would load every
     // image-format plugin installed just to ask each about the file.

@@ -3,6 +3,7 @@
 #include "UiStyle.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace mrv::ui {
 
@@ -15,6 +16,17 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& title, int 
     setWindowTitle(title);
     setFont(designFont());
     setFixedSize(twips(clientWidth), twips(clientHeight));
+}
+
+QPushButton* SecondaryWindow::createOkButton(int left, int top)
+{
+    auto* button = new QPushButton(QStringLiteral("&OK"), this);
+    button->setObjectName(QStringLiteral("cmdOK"));
+    button->setGeometry(twipsRect(left, top, 855, 375));
+    button->setDefault(true);
+    button->setAccessibleName(QStringLiteral("OK"));
+    button->setFocus();
+    return button;
 }
 
 void SecondaryWindow::keyPressEvent(QKeyEvent* event)

@@ -1,9 +1,11 @@
 // What the Instructions and About windows share: a fixed-size modal dialog
-// in the design's font, with a close box but no minimise or maximise, that
+// in the windows' font, with a close box but no minimise or maximise, that
 // only its OK button (or the close box) closes.
 #pragma once
 
 #include <QDialog>
+
+class QPushButton;
 
 namespace mrv::ui {
 
@@ -15,6 +17,10 @@ public:
                     QWidget* parent);
 
 protected:
+    // The OK button at the given place (in twips): the default button,
+    // holding the focus.
+    QPushButton* createOkButton(int left, int top);
+
     // No cancel button: Escape must not close the window as QDialog would.
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,4 +1,9 @@
-// Look shared by every window: the design's units (twips) and fonts.
+// Look shared by every window: its units and fonts.
+//
+// Every window is a form designed in twips for an 8.25 pt sans-serif UI
+// font at 96 dpi: each position and size below is the form's, and the
+// captions were sized for that font. "Design" in the names here means those
+// measurements.
 #pragma once
 
 #include <QFont>
@@ -11,8 +16,8 @@ class QWidget;
 
 namespace mrv::ui {
 
-// The design is in twips, 15 to a device-independent pixel at 96 DPI, so
-// Qt's high-DPI scaling scales the whole design.
+// A twip is 1/1440 inch, 15 to a device-independent pixel at 96 dpi, so
+// Qt's high-DPI scaling scales whole windows.
 constexpr int twips(int t)
 {
     return (t * 2 + 15) / 30;
@@ -22,14 +27,14 @@ inline QRect twipsRect(int left, int top, int width, int height)
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// The family the design names, "MS Sans Serif", where it is installed;
+// The forms' family, "MS Sans Serif", where it is installed;
 // otherwise Liberation Sans (tools/setup-deps.sh installs it), whose widths
 // come closest; otherwise the platform's default face. Chosen explicitly:
 // left to fontconfig, a missing family silently becomes a wider face
 // (DejaVu Sans) and cuts the captions.
 QString designFamily();
 
-// The design's font at the given size.
+// That family at the given size.
 QFont designFont(qreal pointSize = 8.25, bool bold = false);
 
 // A stored picture, read with the format its name gives: left to detect
@@ -45,7 +50,7 @@ void centreOnScreen(QWidget* window, CentreOrder order);
 
 // Sets the style and default font used by every window: Fusion, with the
 // classic 13-pixel option and check indicators and a narrow gap before their
-// captions, so captions sized for the design's controls fit.
+// captions, so the captions fit their controls.
 void applyApplicationStyle(QApplication& app);
 
 } // namespace mrv::ui

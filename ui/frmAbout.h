@@ -9,6 +9,10 @@
 class QLabel;
 class QPushButton;
 
+namespace mrv::ui {
+class HyperlinkLabel;
+}
+
 class frmAbout : public mrv::ui::SecondaryWindow {
     Q_OBJECT
 public:
@@ -24,6 +28,6 @@ private:
     QLabel* Label2;
     std::array<QLabel*, 5> Label3{};
     QLabel* Label4;
-    QLabel* lblHyperlink;
+    mrv::ui::HyperlinkLabel* lblHyperlink;
     QPushButton* cmdOK;
 };

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+using mrv::ui::centreOnScreen;
+using mrv::ui::CentreOrder;
 using mrv::ui::designFont;
 using mrv::ui::twipsRect;
 
@@ -20,7 +22,7 @@ frmInstructions::frmInstructions(QWidget* parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(twipsRect(240, 120, 5775, 255));
 
-    // Left editable like the design; the focus redirect below keeps typing out.
+    // Left editable; the focus redirect below keeps typing out.
     txtInstructions = new QTextEdit(this);
     txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
     txtInstructions->setFont(designFont(9.75));
@@ -39,15 +41,9 @@ frmInstructions::frmInstructions(QWidget* parent)
     txtInstructions->installEventFilter(this);
     txtInstructions->viewport()->installEventFilter(this);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(3360, 3360, 855, 375));
-    cmdOK->setDefault(true);
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK = createOkButton(3360, 3360);
     connect(cmdOK, &QPushButton::clicked, this, &frmInstructions::cmdOK_Click);
-
     setTabOrder(cmdOK, txtInstructions);
-    cmdOK->setFocus();
 
     Form_Load();
 }
@@ -71,7 +67,7 @@ QString frmInstructions::instructionsText()
 
 void frmInstructions::Form_Load()
 {
-    mrv::ui::centreOnScreen(this, mrv::ui::CentreOrder::LeftFirst);
+    centreOnScreen(this, CentreOrder::LeftFirst);
 
     txtInstructions->setPlainText(instructionsText());
 }

@@ -27,46 +27,16 @@
 #include <chrono>
 #include <cmath>
 #include <random>
+#include <string_view>
 
+using mrv::ui::AccessKeyFrame;
+using mrv::ui::centreOnScreen;
+using mrv::ui::CentreOrder;
+using mrv::ui::designFont;
+using mrv::ui::OptionGroup;
+using mrv::ui::PictureBox;
 using mrv::ui::twips;
 using mrv::ui::twipsRect;
-
-namespace mrv::ui {
-
-bool AccessKeyFrame::event(QEvent* event)
-{
-    // The frame registers no shortcut but its access key.
-    if (event->type() == QEvent::Shortcut && buddy_) {
-        buddy_->setFocus(Qt::ShortcutFocusReason);
-        return true;
-    }
-    return QGroupBox::event(event);
-}
-
-void PictureBox::setSource(const QString& resourcePath)
-{
-    source_ = resourcePath;
-    decoded_ = false;
-    clear();
-}
-
-QPixmap PictureBox::picture()
-{
-    if (!decoded_ && !source_.isEmpty()) {
-        decoded_ = true;
-        QLabel::setPixmap(loadPicture(source_));
-    }
-    return pixmap();
-}
-
-void PictureBox::setPicture(const QPixmap& picture)
-{
-    source_.clear();
-    decoded_ = true;
-    QLabel::setPixmap(picture);
-}
-
-} // namespace mrv::ui
 
 namespace {
 
@@ -81,9 +51,21 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
     return label;
 }
 
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A refusal of the conversion, answered with OK.
+void showRefusal(QWidget* parent, QMessageBox::Icon icon, std::string_view title, std::string_view message)
+{
+    QMessageBox box(icon, toQString(title), toQString(message), QMessageBox::Ok, parent);
+    box.exec();
+}
+
 // The selection is what the user sees of txtInputBox_GotFocus; Qt reports a
-// return to the window or from a popup as focus too, which the design does
-// not count as the box receiving the focus. A mouse click does count: the
+// return to the window or from a popup as focus too, which does not count
+// as the box receiving the focus. A mouse click does count: the
 // box selects its entry, then the click places the caret where it landed,
 // as a click into any text box does.
 bool countsAsGotFocus(Qt::FocusReason reason)
@@ -100,33 +82,40 @@ frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    createControls();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips(7380), twips(2805));
+    setCentralWidget(client);
+    createTitleAndFrame(client);
+    createDateRow();
+    createOptions();
+    createResultBox(client);
+    createPictures(client);
+    createKeys();
     createMenu();
 
-    // The client area is the design's; the menu bar sits above it.
+    // The client area has the form's fixed size; the menu bar sits above it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
 
     Form_Load();
 }
 
-void frmMRVDate::createControls()
+void frmMRVDate::createTitleAndFrame(QWidget* client)
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(twips(7380), twips(2805));
-    setCentralWidget(client);
-
     Label1 = makeLabel(client, "Label1", QStringLiteral("Morvane Timeline Date Converter"),
                        twipsRect(120, 120, 4215, 255));
-    Label1->setFont(mrv::ui::designFont(8.25, true));
+    Label1->setFont(designFont(8.25, true));
 
-    Frame1 = new mrv::ui::AccessKeyFrame(QStringLiteral("Enter &date to convert"), client);
+    Frame1 = new AccessKeyFrame(QStringLiteral("Enter &date to convert"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(120, 480, 5295, 1575));
+}
 
+void frmMRVDate::createDateRow()
+{
     lblDatePrefix = makeLabel(Frame1, "lblDatePrefix", QStringLiteral("SC"), twipsRect(120, 400, 375, 255));
-    lblDatePrefix->setFont(mrv::ui::designFont(8.25, true));
+    lblDatePrefix->setFont(designFont(8.25, true));
 
     txtInputBox = new QLineEdit(Frame1);
     txtInputBox->setObjectName(QStringLiteral("txtInputBox"));
@@ -136,13 +125,18 @@ void frmMRVDate::createControls()
         QStringLiteral("The date on the chosen calendar; the calendar's prefix stands left of it"));
     txtInputBox->installEventFilter(this);
     Frame1->setBuddy(txtInputBox);
+    connect(txtInputBox, &QLineEdit::textChanged, this, &frmMRVDate::txtInputBox_Change);
 
     cmdConvert = new QPushButton(QStringLiteral("&Convert"), Frame1);
     cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
     cmdConvert->setGeometry(twipsRect(2160, 360, 1215, 375));
     cmdConvert->setDefault(true);
     cmdConvert->setAccessibleDescription(QStringLiteral("Converts the date to all three calendars"));
+    connect(cmdConvert, &QPushButton::clicked, this, &frmMRVDate::cmdConvert_Click);
+}
 
+void frmMRVDate::createOptions()
+{
     Label2 =
         makeLabel(Frame1, "Label2", QStringLiteral("Convert date from:"), twipsRect(120, 840, 1455, 255));
 
@@ -155,39 +149,30 @@ void frmMRVDate::createControls()
         {"&Earth Year (EY)", "Convert from Earth Year (EY)", twipsRect(2040, 1080, 1455, 255)},
         {"&After War (AW)", "Convert from After War (AW)", twipsRect(3720, 1080, 1455, 255)},
     };
+    optDate = new OptionGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(QLatin1String(options[i].caption), Frame1);
         option->setObjectName(QStringLiteral("optDate"));
         option->setProperty("index", i);
         option->setGeometry(options[i].geometry);
         option->setAccessibleName(QLatin1String(options[i].accessibleName));
-        optDate[i] = option;
-        connect(option, &QRadioButton::pressed, this, [this] { optionPressPending = true; });
-        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (!checked)
-                return;
-            optionPressPending = false;
-            optDate_Click(i);
-        });
-        // A click on the option that is already selected changes nothing in
-        // Qt; the user still chose it, so it is reported as well.
-        connect(option, &QRadioButton::clicked, this, [this, i] {
-            if (!optionPressPending)
-                return;
-            optionPressPending = false;
-            optDate_Click(i);
-        });
+        optDate->addButton(option, i);
     }
+    connect(optDate, &OptionGroup::chosen, this, &frmMRVDate::optDate_Click);
+    connect(optDate, &OptionGroup::chosenAgain, this, &frmMRVDate::optDate_Click);
+}
 
+void frmMRVDate::createResultBox(QWidget* client)
+{
     lblDateBox = makeLabel(client, "lblDateBox", QString(), twipsRect(120, 2225, 5295, 375));
-    lblDateBox->setFont(mrv::ui::designFont(12, true));
+    lblDateBox->setFont(designFont(12, true));
     lblDateBox->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     lblDateBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lblDateBox->setLineWidth(1);
     lblDateBox->setAutoFillBackground(true);
     QPalette resultPalette = lblDateBox->palette();
-    // The design's "window background" system colour is the background of
-    // text areas: Qt's Base role.
+    // The "window background" system colour is the background of text
+    // areas: Qt's Base role.
     resultPalette.setColor(QPalette::Window, resultPalette.color(QPalette::Base));
     resultPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblDateBox->setPalette(resultPalette);
@@ -201,8 +186,11 @@ void frmMRVDate::createControls()
     copy->setObjectName(QStringLiteral("resultCopy"));
     connect(copy, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setText(lblDateBox->text()); });
+}
 
-    imgMain = new mrv::ui::PictureBox(client);
+void frmMRVDate::createPictures(QWidget* client)
+{
+    imgMain = new PictureBox(client);
     imgMain->setObjectName(QStringLiteral("imgMain"));
     imgMain->setGeometry(twipsRect(5520, 120, 1770, 2505));
     imgMain->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -210,7 +198,7 @@ void frmMRVDate::createControls()
     imgMain->setSource(QStringLiteral(":/pictures/main-initial.png"));
 
     for (int i = 0; i < kLibraryPictures; ++i) {
-        auto* image = new mrv::ui::PictureBox(client);
+        auto* image = new PictureBox(client);
         image->setObjectName(QStringLiteral("imgLibrary"));
         image->setProperty("index", i);
         image->setGeometry(twipsRect(360 + 360 * i, 2400, 1710, 2445));
@@ -219,16 +207,16 @@ void frmMRVDate::createControls()
         image->hide();
         imgLibrary[i] = image;
     }
+}
 
+void frmMRVDate::createKeys()
+{
     // Tab order: the date box, Convert, then the options; labels and the
     // frame never take the focus.
     QWidget::setTabOrder(txtInputBox, cmdConvert);
-    QWidget::setTabOrder(cmdConvert, optDate[0]);
-    QWidget::setTabOrder(optDate[0], optDate[1]);
-    QWidget::setTabOrder(optDate[1], optDate[2]);
-
-    connect(txtInputBox, &QLineEdit::textChanged, this, [this] { txtInputBox_Change(); });
-    connect(cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
+    QWidget::setTabOrder(cmdConvert, optDate->button(0));
+    QWidget::setTabOrder(optDate->button(0), optDate->button(1));
+    QWidget::setTabOrder(optDate->button(1), optDate->button(2));
 
     // Enter clicks the default button from any control; QMainWindow has no
     // default-button handling of its own.
@@ -272,7 +260,7 @@ int frmMRVDate::pictureIndexForDraw(float r)
 
 void frmMRVDate::Form_Load()
 {
-    mrv::ui::centreOnScreen(this, mrv::ui::CentreOrder::LeftFirst);
+    centreOnScreen(this, CentreOrder::LeftFirst);
 
     awaitingFirstEntry = true;
 
@@ -296,25 +284,21 @@ void frmMRVDate::optDate_Click(int Index)
 void frmMRVDate::txtInputBox_Change()
 {
     if (awaitingFirstEntry) {
-        optDate[0]->setChecked(true);
+        optDate->button(0)->setChecked(true);
         awaitingFirstEntry = false;
     }
 }
 
 void frmMRVDate::txtInputBox_GotFocus()
 {
-    txtInputBox->setSelection(0, static_cast<int>(txtInputBox->text().size()));
+    txtInputBox->selectAll();
 }
 
 void frmMRVDate::cmdConvert_Click()
 {
     std::optional<mrv::CalendarKind> calendar;
-    for (int i = 0; i < 3; ++i) {
-        if (optDate[i]->isChecked()) {
-            calendar = static_cast<mrv::CalendarKind>(i);
-            break;
-        }
-    }
+    if (optDate->checkedId() >= 0)
+        calendar = static_cast<mrv::CalendarKind>(optDate->checkedId());
     const QByteArray text = txtInputBox->text().toUtf8();
     // The default locale follows the user's settings unless a program (or a
     // test) sets another.
@@ -324,32 +308,23 @@ void frmMRVDate::cmdConvert_Click()
                      std::string_view(separator.constData(), static_cast<size_t>(separator.size())));
     switch (outcome.kind) {
     case mrv::ConversionOutcome::Kind::Converted:
-        setResult(QString::fromStdString(outcome.line));
+        setResult(toQString(outcome.line));
         giveFocus(cmdConvert);
         giveFocus(txtInputBox);
         break;
     case mrv::ConversionOutcome::Kind::OutOfRange:
         ShowOutOfRange();
         break;
-    case mrv::ConversionOutcome::Kind::YearZero: {
-        QMessageBox box(QMessageBox::Information,
-                        QString::fromUtf8(mrv::kYearZeroTitle.data(), mrv::kYearZeroTitle.size()),
-                        QString::fromUtf8(mrv::kYearZeroMessage.data(), mrv::kYearZeroMessage.size()),
-                        QMessageBox::Ok, this);
-        box.exec();
+    case mrv::ConversionOutcome::Kind::YearZero:
+        showRefusal(this, QMessageBox::Information, mrv::kYearZeroTitle, mrv::kYearZeroMessage);
         setResult(QString());
         break;
-    }
     }
 }
 
 void frmMRVDate::ShowOutOfRange()
 {
-    QMessageBox box(QMessageBox::Critical,
-                    QString::fromUtf8(mrv::kOutOfRangeTitle.data(), mrv::kOutOfRangeTitle.size()),
-                    QString::fromUtf8(mrv::kOutOfRangeMessage.data(), mrv::kOutOfRangeMessage.size()),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showRefusal(this, QMessageBox::Critical, mrv::kOutOfRangeTitle, mrv::kOutOfRangeMessage);
     setResult(QString());
     giveFocus(cmdConvert);
     giveFocus(txtInputBox);

@@ -3,53 +3,17 @@
 // menu.
 #pragma once
 
-#include <QGroupBox>
-#include <QLabel>
+#include "Controls.h"
+
 #include <QMainWindow>
 
 #include <array>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QRadioButton;
-
-namespace mrv::ui {
-
-// A frame whose access key focuses a chosen control. A stock QGroupBox
-// refocuses whichever child last had the focus instead.
-class AccessKeyFrame : public QGroupBox {
-    Q_OBJECT
-public:
-    using QGroupBox::QGroupBox;
-    void setBuddy(QWidget* buddy) { buddy_ = buddy; }
-
-protected:
-    bool event(QEvent* event) override;
-
-private:
-    QWidget* buddy_ = nullptr;
-};
-
-// An image control: shows a stored picture at its natural size. The picture
-// is decoded on first use, so hidden store images cost nothing at start-up.
-class PictureBox : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    void setSource(const QString& resourcePath);
-    QString source() const { return source_; }
-    // Decodes the stored picture if it has not been yet.
-    QPixmap picture();
-    void setPicture(const QPixmap& picture);
-
-private:
-    QString source_;
-    bool decoded_ = false;
-};
-
-} // namespace mrv::ui
 
 class frmMRVDate : public QMainWindow {
     Q_OBJECT
@@ -73,7 +37,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
+    void createTitleAndFrame(QWidget* client);
+    void createDateRow();
+    void createOptions();
+    void createResultBox(QWidget* client);
+    void createPictures(QWidget* client);
+    void createKeys();
     void createMenu();
 
     void Form_Load();
@@ -97,7 +66,7 @@ private:
     QLineEdit* txtInputBox = nullptr;
     QPushButton* cmdConvert = nullptr;
     QLabel* Label2 = nullptr;
-    std::array<QRadioButton*, 3> optDate{};
+    mrv::ui::OptionGroup* optDate = nullptr;
     QLabel* lblDateBox = nullptr;
     mrv::ui::PictureBox* imgMain = nullptr;
     std::array<mrv::ui::PictureBox*, kLibraryPictures> imgLibrary{};
@@ -112,7 +81,4 @@ private:
 
     bool awaitingFirstEntry = true;
     int shownPicture = -1;
-    // Set when an option's press starts and cleared when the press selects
-    // it, so a click on the already selected option is still reported.
-    bool optionPressPending = false;
 };

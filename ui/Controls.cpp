@@ -1,0 +1,126 @@
+#include "Controls.h"
+
+#include "UiStyle.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+
+namespace mrv::ui {
+
+namespace {
+
+class HyperlinkAccessible final : public QAccessibleWidget {
+public:
+    explicit HyperlinkAccessible(HyperlinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            static_cast<HyperlinkLabel*>(widget())->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* hyperlinkAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* label = qobject_cast<HyperlinkLabel*>(object))
+        return new HyperlinkAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+bool AccessKeyFrame::event(QEvent* event)
+{
+    // The frame registers no shortcut but its access key.
+    if (event->type() == QEvent::Shortcut && buddy_) {
+        buddy_->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
+OptionGroup::OptionGroup(QObject* parent) : QButtonGroup(parent)
+{
+    connect(this, &QButtonGroup::idPressed, this, [this] { pressPending_ = true; });
+    connect(this, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked)
+            return;
+        pressPending_ = false;
+        emit chosen(id);
+    });
+    connect(this, &QButtonGroup::idClicked, this, [this](int id) {
+        if (!pressPending_)
+            return;
+        pressPending_ = false;
+        emit chosenAgain(id);
+    });
+}
+
+void PictureBox::setSource(const QString& resourcePath)
+{
+    source_ = resourcePath;
+    decoded_ = false;
+    clear();
+}
+
+QPixmap PictureBox::picture()
+{
+    if (!decoded_ && !source_.isEmpty()) {
+        decoded_ = true;
+        QLabel::setPixmap(loadPicture(source_));
+    }
+    return pixmap();
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    source_.clear();
+    decoded_ = true;
+    QLabel::setPixmap(picture);
+}
+
+HyperlinkLabel::HyperlinkLabel(QWidget* parent) : QLabel(parent)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(hyperlinkAccessibleFactory), true);
+    (void)factoryInstalled;
+}
+
+void HyperlinkLabel::click()
+{
+    emit clicked();
+}
+
+void HyperlinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    const bool inside = rect().contains(event->position().toPoint());
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    event->accept();
+    if (wasPressed && inside)
+        click();
+}
+
+} // namespace mrv::ui
