@@ -3,7 +3,7 @@
 
 # Building and running the window program (the run command).
 window_packages=(
-  build-essential cmake ninja-build
+  g++ cmake ninja-build
   qt6-base-dev
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
