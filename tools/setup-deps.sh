@@ -36,11 +36,13 @@ if ((${#missing[@]})); then
     awk -F"'" '/^'"'"'/ { split($3, f, " "); s += f[2] } END { printf "%.0f", s / 1048576 }')
   echo "setup: installing ${missing[*]} for the $purpose set: $count packages with dependencies, $size MB to download"
   log=$(mktemp)
-  # apt's own lines, shortened to a count: downloads, then unpacking and setting up.
+  # apt's own lines, shortened to a count for each stage.
   if ! apt-get install -y --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" |
     awk -v n="$count" '
-      /^Get:/ { if (++g % 20 == 0 || g == n) printf "setup: downloaded %d of %d\n", g, n; fflush() }
-      /^Setting up / { if (++s % 20 == 0 || s == n) printf "setup: set up %d of %d\n", s, n; fflush() }'; then
+      function step(what, i) { if (i % 25 == 0 || i == n) { printf "setup: %s %d of %d\n", what, i, n; fflush() } }
+      /^Get:/ { step("downloaded", ++g) }
+      /^Unpacking / { step("unpacked", ++u) }
+      /^Setting up / { step("set up", ++s) }'; then
     tail -n 30 "$log" >&2
     echo "setup: apt-get install failed (whole log: $log)" >&2
     exit 1

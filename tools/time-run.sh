@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 for run in first second; do
   log=$(mktemp)
-  start=$(date +%s.%N)
-  bash tools/run.sh >"$log" 2>&1 &
+  start=$(date +%s.%N) t0=$SECONDS
+  # Each line of its output after the seconds since the start.
+  bash tools/run.sh > >(while IFS= read -r line; do printf '%4ds %s\n' $((SECONDS - t0)) "$line"; done >"$log") 2>&1 &
   pid=$!
   # run.sh ends in exec, so its process becomes the window program.
   until [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */MRVDate ]]; do
@@ -24,7 +25,9 @@ for run in first second; do
   end=$(date +%s.%N)
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  [[ $run == second ]] || grep -E '^setup:|^\[[0-9]+/[0-9]+\] Linking|^-- Build files' "$log" || true
+  [[ $run == second ]] || grep -E '^ *[0-9]+s (setup:|\[[0-9]+/[0-9]+\] Linking|-- Build files)' "$log" || true
   awk -v r="$run" -v a="$start" -v b="$end" 'BEGIN { printf "time-run: %s run, window program running after %.1f s\n", r, b - a }'
+  # The processor time of the run command's processes so far (user, system).
+  echo "time-run: processor time after the $run run: $(times | tail -n 1)"
   rm -f "$log"
 done
