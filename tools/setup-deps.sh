@@ -27,19 +27,18 @@ done
 
 if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
-  echo "setup: reading the package lists"
+  echo "setup: missing ${missing[*]}; reading the package lists"
   apt-get update -qq
-  # What apt will add, dependencies included, and how much it downloads.
-  plan=$(apt-get install -s --no-install-recommends "${missing[@]}")
-  count=$(grep -c '^Inst ' <<<"$plan" || true)
-  size=$(apt-get install -qq --no-install-recommends --print-uris "${missing[@]}" 2>/dev/null |
-    awk -F"'" '/^'"'"'/ { split($3, f, " "); s += f[2] } END { printf "%.0f", s / 1048576 }')
-  echo "setup: installing ${missing[*]} for the $purpose set: $count packages with dependencies, $size MB to download"
   log=$(mktemp)
-  # apt's own lines, shortened to a count for each stage.
+  # apt's own lines, shortened: how much it adds, then a count for each stage.
   if ! apt-get install -y --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" |
-    awk -v n="$count" '
+    awk -v set="$purpose" '
       function step(what, i) { if (i % 25 == 0 || i == n) { printf "setup: %s %d of %d\n", what, i, n; fflush() } }
+      / newly installed, / { n = $3 }
+      /^Need to get / {
+        size = $0; sub(/^Need to get /, "", size); sub(/ of archives\.$/, "", size)
+        printf "setup: installing %d packages for the %s set (%s to download)\n", n, set, size; fflush()
+      }
       /^Get:/ { step("downloaded", ++g) }
       /^Unpacking / { step("unpacked", ++u) }
       /^Setting up / { step("set up", ++s) }'; then

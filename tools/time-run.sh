@@ -28,6 +28,7 @@ for run in first second; do
   [[ $run == second ]] || grep -E '^ *[0-9]+s (setup:|\[[0-9]+/[0-9]+\] Linking|-- Build files)' "$log" || true
   awk -v r="$run" -v a="$start" -v b="$end" 'BEGIN { printf "time-run: %s run, window program running after %.1f s\n", r, b - a }'
   # The processor time of the run command's processes so far (user, system).
-  echo "time-run: processor time after the $run run: $(times | tail -n 1)"
+  times >"$log" # in this shell: a pipe would ask a subshell, which has no children
+  echo "time-run: processor time after the $run run (user, system): $(tail -n 1 "$log")"
   rm -f "$log"
 done
