@@ -10,7 +10,12 @@ window_packages=(
   fonts-liberation2
 )
 
-# Everything else the test command uses, on top of the window's set.
+# Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the
+# libraries' packages, and dpkg-shlibdeps asks file which files are programs.
+package_packages=(dpkg-dev file)
+
+# Everything else the test command uses, on top of the window's and the
+# package's sets.
 test_packages=(
   # the git-tracked file list of the formatting check
   git clang-format
@@ -26,6 +31,7 @@ test_packages=(
   xvfb xauth openbox xdotool x11-utils
   # the version resource test
   binutils-mingw-w64-x86-64
-  # the package and its checks (cpack's shlibdeps needs file)
-  dpkg-dev file desktop-file-utils appstream groff-base
+  # the package's checks
+  desktop-file-utils appstream groff-base
 )
+

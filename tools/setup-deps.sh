@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the missing Debian 12 packages of a set (tools/packages.sh):
 #   setup-deps.sh window    building and running the window program
-#   setup-deps.sh test      that and everything the tests need
+#   setup-deps.sh package   that and making the Debian package
+#   setup-deps.sh test      those and everything the tests need
 # Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
 here=$(dirname "$0")
@@ -11,9 +12,10 @@ source "$here/packages.sh"
 purpose=${1:-test}
 case $purpose in
 window) packages=("${window_packages[@]}") ;;
-test) packages=("${window_packages[@]}" "${test_packages[@]}") ;;
+package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
+test) packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
 *)
-  echo "usage: setup-deps.sh window|test" >&2
+  echo "usage: setup-deps.sh window|package|test" >&2
   exit 2
   ;;
 esac
