@@ -11,6 +11,9 @@ void setUpApplication(QApplication& app)
 {
     applyApplicationIdentity(app);
     applyApplicationStyle(app);
+    // The windows are laid out left to right, whatever Qt's -reverse option
+    // or the user's language asks for.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QApplication::setQuitOnLastWindowClosed(true);
 }
 

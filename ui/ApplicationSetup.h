@@ -7,7 +7,8 @@ class QApplication;
 
 namespace mrv::ui {
 
-// Name, version, desktop entry and icon, then the style and default font.
+// Name, version, desktop entry and icon, then the style, default font and
+// a left-to-right layout.
 // Closing the last window (the main window: the secondary windows are modal
 // children of it) ends the program.
 void setUpApplication(QApplication& app);

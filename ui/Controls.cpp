@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 
 namespace mrv::ui {
 
@@ -36,6 +37,13 @@ QAccessibleInterface* hyperlinkAccessibleFactory(const QString&, QObject* object
     return nullptr;
 }
 
+// The button's own access key, unless another control shares it (Qt then
+// only moves the focus between them).
+bool isOwnAccessKey(QEvent* event)
+{
+    return event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous();
+}
+
 } // namespace
 
 bool AccessKeyFrame::event(QEvent* event)
@@ -46,6 +54,25 @@ bool AccessKeyFrame::event(QEvent* event)
         return true;
     }
     return QGroupBox::event(event);
+}
+
+bool CommandButton::event(QEvent* event)
+{
+    if (isOwnAccessKey(event) && isEnabled()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+bool OptionButton::event(QEvent* event)
+{
+    if (isOwnAccessKey(event) && isEnabled()) {
+        setFocus(Qt::ShortcutFocusReason);
+        click();
+        return true;
+    }
+    return QRadioButton::event(event);
 }
 
 OptionGroup::OptionGroup(QObject* parent) : QButtonGroup(parent)
@@ -121,6 +148,18 @@ void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (wasPressed && inside)
         click();
+}
+
+void HyperlinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click arrives before this event; its
+    // release is no new click.
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = false;
+        event->accept();
+        return;
+    }
+    QLabel::mouseDoubleClickEvent(event);
 }
 
 } // namespace mrv::ui

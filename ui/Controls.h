@@ -5,6 +5,8 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace mrv::ui {
 
@@ -21,6 +23,29 @@ protected:
 
 private:
     QWidget* buddy_ = nullptr;
+};
+
+// Buttons whose access key clicks them at once. Qt animates that click over
+// 100 ms, and keys typed meanwhile go to the button instead of where the
+// click sends them.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override;
+};
+
+// As a mouse click does, the access key focuses the option before choosing
+// it.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 // An exclusive group of options, each added with its index as id.
@@ -57,8 +82,8 @@ private:
     bool decoded_ = false;
 };
 
-// A label that reports a left-button click: press and release on it.
-// Assistive technology sees it as a link it can
+// A label that reports a left-button click: press and release on it. A
+// double click is one click. Assistive technology sees it as a link it can
 // press, the only way to reach it without a mouse since it never takes the
 // focus.
 class HyperlinkLabel : public QLabel {
@@ -75,6 +100,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -1,5 +1,6 @@
 #include "SecondaryWindow.h"
 
+#include "Controls.h"
 #include "UiStyle.h"
 
 #include <QKeyEvent>
@@ -20,7 +21,7 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& title, int 
 
 QPushButton* SecondaryWindow::createOkButton(int left, int top)
 {
-    auto* button = new QPushButton(QStringLiteral("&OK"), this);
+    auto* button = new CommandButton(QStringLiteral("&OK"), this);
     button->setObjectName(QStringLiteral("cmdOK"));
     button->setGeometry(twipsRect(left, top, 855, 375));
     button->setDefault(true);

@@ -123,6 +123,16 @@ public:
         }
     }
 
+    // Dialog buttons are plain, whatever the platform theme suggests, so a
+    // message box's OK looks like the windows' own OK buttons.
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
 private:
     mutable QPixmap groupBoxFrame_;
 };

@@ -32,7 +32,9 @@
 using mrv::ui::AccessKeyFrame;
 using mrv::ui::centreOnScreen;
 using mrv::ui::CentreOrder;
+using mrv::ui::CommandButton;
 using mrv::ui::designFont;
+using mrv::ui::OptionButton;
 using mrv::ui::OptionGroup;
 using mrv::ui::PictureBox;
 using mrv::ui::twips;
@@ -63,14 +65,15 @@ void showRefusal(QWidget* parent, QMessageBox::Icon icon, std::string_view title
     box.exec();
 }
 
-// The selection is what the user sees of txtInputBox_GotFocus; Qt reports a
-// return to the window or from a popup as focus too, which does not count
-// as the box receiving the focus. A mouse click does count: the
-// box selects its entry, then the click places the caret where it landed,
-// as a click into any text box does.
+// The selection is what the user sees of txtInputBox_GotFocus. Qt reports
+// a return to the window, from a popup or from the menu bar as focus too;
+// none of them counts as the box receiving the focus. A mouse click does
+// count: the box selects its entry, then the click places the caret where it
+// landed, as a click into any text box does.
 bool countsAsGotFocus(Qt::FocusReason reason)
 {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 } // namespace
@@ -127,7 +130,7 @@ void frmMRVDate::createDateRow()
     Frame1->setBuddy(txtInputBox);
     connect(txtInputBox, &QLineEdit::textChanged, this, &frmMRVDate::txtInputBox_Change);
 
-    cmdConvert = new QPushButton(QStringLiteral("&Convert"), Frame1);
+    cmdConvert = new CommandButton(QStringLiteral("&Convert"), Frame1);
     cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
     cmdConvert->setGeometry(twipsRect(2160, 360, 1215, 375));
     cmdConvert->setDefault(true);
@@ -151,7 +154,7 @@ void frmMRVDate::createOptions()
     };
     optDate = new OptionGroup(this);
     for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(QLatin1String(options[i].caption), Frame1);
+        auto* option = new OptionButton(QLatin1String(options[i].caption), Frame1);
         option->setObjectName(QStringLiteral("optDate"));
         option->setProperty("index", i);
         option->setGeometry(options[i].geometry);
@@ -384,6 +387,16 @@ bool frmMRVDate::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusIn:
             if (countsAsGotFocus(static_cast<QFocusEvent*>(event)->reason()))
                 txtInputBox_GotFocus();
+            break;
+        case QEvent::FocusOut:
+            // The menu bar borrows the focus only while it is browsed by
+            // keyboard; the line edit would drop its selection for it as for
+            // any other control, so it is told the focus went to a popup.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+                QFocusEvent borrowed(QEvent::FocusOut, Qt::PopupFocusReason);
+                QCoreApplication::sendEvent(txtInputBox, &borrowed);
+                return true;
+            }
             break;
         case QEvent::ShortcutOverride: {
             // Ctrl+X cuts a selection; with nothing selected it is Help >

@@ -14,6 +14,9 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <vector>
 
 namespace mrv::test {
 namespace {
@@ -33,6 +36,30 @@ protected:
         return false;
     }
 };
+
+// Queues keys as a keyboard hands them to the window system, all of them
+// before the first is handled, then handles them in one go: nothing waits
+// between keys, so whatever acts late misses the keys that follow. A key
+// with Alt comes with the Alt key's own press and release around it.
+void typeAhead(QWindow* window, const std::vector<QKeyCombination>& keys)
+{
+    using Queued = QWindowSystemInterface::AsynchronousDelivery;
+    for (const QKeyCombination key : keys) {
+        const bool alt = key.keyboardModifiers() & Qt::AltModifier;
+        const QString text = alt ? QString() : QKeySequence(key.key()).toString().toLower();
+        if (alt)
+            QWindowSystemInterface::handleKeyEvent<Queued>(window, QEvent::KeyPress, Qt::Key_Alt,
+                                                           Qt::AltModifier);
+        QWindowSystemInterface::handleKeyEvent<Queued>(window, QEvent::KeyPress, key.key(),
+                                                       key.keyboardModifiers(), text);
+        QWindowSystemInterface::handleKeyEvent<Queued>(window, QEvent::KeyRelease, key.key(),
+                                                       key.keyboardModifiers(), text);
+        if (alt)
+            QWindowSystemInterface::handleKeyEvent<Queued>(window, QEvent::KeyRelease, Qt::Key_Alt,
+                                                           Qt::NoModifier);
+    }
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
 
 class MainWindowBehaviour : public MainWindowTest {
 protected:
@@ -218,6 +245,100 @@ TEST_F(MainWindowBehaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
     press(Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !result->text().isEmpty(); }));
     EXPECT_EQ(result->text(), QStringLiteral("SC 361.98  -  EY 4370 AD  -  AW 2284"));
+}
+
+// An access key acts before the next key is handled, as a click does.
+TEST_F(MainWindowBehaviour, AccessKeysActBeforeTheNextKeyTyped)
+{
+    const auto digits = [](const char* text) {
+        std::vector<QKeyCombination> keys;
+        for (const char* c = text; *c; ++c)
+            keys.push_back(Qt::Key(Qt::Key_0 + (*c - '0')));
+        return keys;
+    };
+    const auto join = [](std::vector<QKeyCombination> a, const std::vector<QKeyCombination>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const struct {
+        const char* name;
+        int chosenFirst; // -1: none
+        const char* entryFirst;
+        std::vector<QKeyCombination> keys;
+        const char* prefix;
+        const char* entry;
+        const char* result;
+    } rows[] = {
+        {"Alt+E then 2002", -1, "", join({Qt::ALT | Qt::Key_E}, digits("2002")), "EY", "2002", ""},
+        {"Alt+A replaces the entry", 0, "361", join({Qt::ALT | Qt::Key_A}, digits("77")), "AW", "77", ""},
+        {"Alt+S replaces the entry", 1, "361", join({Qt::ALT | Qt::Key_S}, digits("5")), "SC", "5", ""},
+        {"2284, Alt+C, 1", 2, "", join(join(digits("2284"), {Qt::ALT | Qt::Key_C}), digits("1")), "AW", "1",
+         "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        if (row.chosenFirst >= 0)
+            clickOption(row.chosenFirst);
+        type(QLatin1String(row.entryFirst));
+        typeAhead(window->windowHandle(), row.keys);
+        EXPECT_EQ(prefix->text(), QLatin1String(row.prefix));
+        EXPECT_EQ(dateBox->text(), QLatin1String(row.entry));
+        EXPECT_EQ(result->text(), QLatin1String(row.result));
+        EXPECT_EQ(QApplication::focusWidget(), dateBox);
+    }
+}
+
+// A visit to the menu bar by keyboard leaves the date box as it was: the
+// box never counts as losing or getting the focus for it.
+TEST_F(MainWindowBehaviour, LeavingTheMenuBarKeepsTheEntrysCaretAndSelection)
+{
+    const auto popupShown = [] { return QApplication::activePopupWidget() != nullptr; };
+    const struct {
+        const char* name;
+        std::function<void()> visit;
+    } paths[] = {
+        {"Alt, Escape",
+         [&] {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+             EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == window->menuBar(); }));
+             press(Qt::Key_Escape);
+         }},
+        {"Alt+H, Escape, Escape",
+         [&] {
+             press(Qt::Key_H, Qt::AltModifier);
+             EXPECT_TRUE(QTest::qWaitFor(popupShown));
+             press(Qt::Key_Escape);
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !popupShown(); }));
+             press(Qt::Key_Escape);
+         }},
+    };
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+    } states[] = {
+        {"caret inside", [&] { type(QStringLiteral("2284")), press(Qt::Key_Left), press(Qt::Key_Left); }},
+        {"one character selected",
+         [&] { type(QStringLiteral("2284")), press(Qt::Key_Left), press(Qt::Key_Left, Qt::ShiftModifier); }},
+        {"whole entry after a conversion",
+         [&] { clickOption(2), type(QStringLiteral("2284")), press(Qt::Key_Return); }},
+    };
+    for (const auto& path : paths) {
+        for (const auto& state : states) {
+            SCOPED_TRACE(std::string(path.name) + " / " + state.name);
+            SetUp();
+            state.prepare();
+            const int start = dateBox->selectionStart();
+            const QString selected = dateBox->selectedText();
+            const int caret = dateBox->cursorPosition();
+            path.visit();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == dateBox; }));
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+            EXPECT_EQ(dateBox->selectionStart(), start);
+            EXPECT_EQ(dateBox->selectedText(), selected);
+            EXPECT_EQ(dateBox->cursorPosition(), caret);
+        }
+    }
 }
 
 TEST_F(MainWindowBehaviour, CtrlXCutsASelectionInTheDateBox)

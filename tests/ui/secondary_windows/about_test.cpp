@@ -60,6 +60,15 @@ TEST(AboutLink, EachClickOpensTheUpdateSiteOnceAndTheWindowStays)
     }));
 }
 
+TEST(AboutLink, ADoubleClickOpensTheSiteOnce)
+{
+    UrlRecorder recorder;
+    ASSERT_TRUE(runModal(aboutKind(), [&](QDialog& dialog) {
+        doubleClick(link(dialog));
+        EXPECT_EQ(recorder.opened.size(), 1);
+    }));
+}
+
 TEST(AboutLink, OtherLabelsAndThePictureDoNothing)
 {
     UrlRecorder recorder;
