@@ -14,6 +14,7 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <qpa/qplatformtheme.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <vector>
@@ -339,6 +340,37 @@ TEST_F(MainWindowBehaviour, LeavingTheMenuBarKeepsTheEntrysCaretAndSelection)
             EXPECT_EQ(dateBox->cursorPosition(), caret);
         }
     }
+}
+
+// Desktop themes put icons on dialog buttons; the refusal boxes' OK stays
+// plain, as the windows' own OK buttons are.
+TEST_F(MainWindowBehaviour, RefusalBoxesHavePlainOkButtonsUnderAnIconTheme)
+{
+    class IconButtonsTheme : public QPlatformTheme {
+    public:
+        QVariant themeHint(ThemeHint hint) const override
+        {
+            return hint == DialogButtonBoxButtonsHaveIcons ? QVariant(true) : QPlatformTheme::themeHint(hint);
+        }
+    } theme;
+    QPlatformTheme* const platformTheme = QGuiApplicationPrivate::platform_theme;
+    QGuiApplicationPrivate::platform_theme = &theme;
+    clickOption(1);
+    for (const char* entry : {"99999", "0"}) {
+        SCOPED_TRACE(entry);
+        type(QLatin1String(entry));
+        bool plain = false;
+        answerNextModal([&] { press(Qt::Key_Return); },
+                        [&](QWidget* modal) {
+                            auto* box = qobject_cast<QMessageBox*>(modal);
+                            plain = box && box->button(QMessageBox::Ok) &&
+                                    box->button(QMessageBox::Ok)->icon().isNull();
+                            modal->close();
+                        });
+        reactivate();
+        EXPECT_TRUE(plain);
+    }
+    QGuiApplicationPrivate::platform_theme = platformTheme;
 }
 
 TEST_F(MainWindowBehaviour, CtrlXCutsASelectionInTheDateBox)
