@@ -1,5 +1,6 @@
 // The main window as created: controls, geometry, look, menu, pictures,
 // and that every caption of every window fits its control.
+#include "ApplicationSetup.h"
 #include "CaptionFit.h"
 #include "MainWindowFixture.h"
 
@@ -86,6 +87,19 @@ QString expectedFamily()
     return QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))
                ? QStringLiteral("MS Sans Serif")
                : QStringLiteral("Liberation Sans");
+}
+
+// Qt's -reverse option sets a right-to-left layout while the application is
+// made, before the set-up runs; so does a right-to-left language.
+TEST_F(MainWindowLayout, StaysLeftToRightWhenTheApplicationWasReversed)
+{
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    mrv::ui::setUpApplication(*qApp);
+    SetUp();
+    EXPECT_TRUE(window->isLeftToRight());
+    EXPECT_TRUE(window->menuBar()->isLeftToRight());
+    EXPECT_TRUE(window->menuBar()->actions().constFirst()->menu()->isLeftToRight());
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST_F(MainWindowLayout, FontsFollowTheDesign)
