@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -237,24 +238,13 @@ private:
 
     static void ascii(char c)
     {
-        switch (c) {
-        case '"':
-            out.put("\\\"");
-            return;
-        case '\\':
-            out.put("\\\\");
-            return;
-        case '\n':
-            out.put("\\n");
-            return;
-        case '\r':
-            out.put("\\r");
-            return;
-        case '\t':
-            out.put("\\t");
-            return;
-        default:
-            break;
+        static constexpr std::pair<char, std::string_view> kShort[] = {
+            {'"', "\\\""}, {'\\', "\\\\"}, {'\n', "\\n"}, {'\r', "\\r"}, {'\t', "\\t"}};
+        for (const auto& [plain, escaped] : kShort) {
+            if (c == plain) {
+                out.put(escaped);
+                return;
+            }
         }
         if (static_cast<unsigned char>(c) < 0x20) {
             static constexpr char kHex[] = "0123456789abcdef";

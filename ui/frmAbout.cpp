@@ -11,12 +11,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-using mrv::ui::centreOnScreen;
-using mrv::ui::CentreOrder;
-using mrv::ui::designFont;
-using mrv::ui::HyperlinkLabel;
-using mrv::ui::loadPicture;
-using mrv::ui::twipsRect;
+using namespace mrv::ui;
 
 namespace {
 

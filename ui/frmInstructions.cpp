@@ -7,10 +7,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-using mrv::ui::centreOnScreen;
-using mrv::ui::CentreOrder;
-using mrv::ui::designFont;
-using mrv::ui::twipsRect;
+using namespace mrv::ui;
 
 frmInstructions::frmInstructions(QWidget* parent)
     : SecondaryWindow(QStringLiteral("frmInstructions"),

@@ -29,16 +29,9 @@
 #include <random>
 #include <string_view>
 
-using mrv::ui::AccessKeyFrame;
-using mrv::ui::centreOnScreen;
-using mrv::ui::CentreOrder;
-using mrv::ui::CommandButton;
-using mrv::ui::designFont;
-using mrv::ui::OptionButton;
-using mrv::ui::OptionGroup;
-using mrv::ui::PictureBox;
-using mrv::ui::twips;
-using mrv::ui::twipsRect;
+// The windows stay global (their class names are their object names); their
+// helpers and controls live in mrv::ui.
+using namespace mrv::ui;
 
 namespace {
 
