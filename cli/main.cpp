@@ -289,9 +289,17 @@ public:
         }
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
+        // Straight into the output block: the line is never copied.
+        char* p = out.reserve(mrv::ResultLine::kCapacity + 1);
+        mrv::LinePieces at;
         const mrv::ConversionOutcome::Kind kind =
-            mrv::convertEntry(calendar_, mrv::readLeadingNumber(text), text == "0", separator_, line_);
-        refused_ |= kind != mrv::ConversionOutcome::Kind::Converted;
+            mrv::convertEntry(calendar_, mrv::readLeadingNumber(text), text == "0", separator_, p, at);
+        if (kind == mrv::ConversionOutcome::Kind::Converted) {
+            p[at.size] = terminator_;
+            out.commit(p + at.size + 1);
+            return;
+        }
+        refused_ = true;
         endLine(kind);
     }
 

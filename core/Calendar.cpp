@@ -32,28 +32,27 @@ char* put(char* out, std::string_view text)
     return out + text.size();
 }
 
-void writeResultLine(const Working& w, std::string_view separator, ResultLine& line)
+void writeResultLine(const Working& w, std::string_view separator, char* const begin, LinePieces& at)
 {
     if (separator.size() > ResultLine::kMaxSeparator)
         separator = ".";
     static_assert(ResultLine::kCapacity >= 40 + 2 * (kMaxNumberText + ResultLine::kMaxSeparator));
-    char* const begin = line.text;
     char* out = put(begin, "SC ");
-    line.scBegin = static_cast<std::size_t>(out - begin);
+    at.scBegin = static_cast<std::size_t>(out - begin);
     out = writeFixedTwoDecimalText(out, w.scValue, separator);
-    line.scEnd = static_cast<std::size_t>(out - begin);
+    at.scEnd = static_cast<std::size_t>(out - begin);
     out = put(out, "  -  EY ");
-    line.eyBegin = static_cast<std::size_t>(out - begin);
+    at.eyBegin = static_cast<std::size_t>(out - begin);
     // The limits keep the EY year away from -32768, the one value whose
     // absolute value would not fit.
     out = w.eyValue.writeAbsText(out, separator);
     out = put(out, w.eyValue > 0.0 ? " AD" : " BC");
-    line.eyEnd = static_cast<std::size_t>(out - begin);
+    at.eyEnd = static_cast<std::size_t>(out - begin);
     out = put(out, "  -  ");
-    line.awBegin = static_cast<std::size_t>(out - begin);
+    at.awBegin = static_cast<std::size_t>(out - begin);
     out = put(out, w.awValue < 0 ? "BW " : "AW ");
     out = digits::small(out, static_cast<std::uint32_t>(w.awValue < 0 ? -w.awValue : w.awValue));
-    line.size = static_cast<std::size_t>(out - begin);
+    at.size = static_cast<std::size_t>(out - begin);
 }
 
 // Each path returns false for an entry outside its calendar's limits,
@@ -99,7 +98,8 @@ bool fromAfterWar(std::optional<double> entry, Working& w)
 } // namespace
 
 ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
-                                     bool entryIsZero, std::string_view decimalSeparator, ResultLine& line)
+                                     bool entryIsZero, std::string_view decimalSeparator, char* out,
+                                     LinePieces& pieces)
 {
     using Kind = ConversionOutcome::Kind;
     Working w;
@@ -117,7 +117,7 @@ ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::
         if (!fromAfterWar(entry, w))
             return Kind::OutOfRange;
     }
-    writeResultLine(w, decimalSeparator, line);
+    writeResultLine(w, decimalSeparator, out, pieces);
     return Kind::Converted;
 }
 

@@ -40,30 +40,43 @@ inline constexpr std::string_view kYearZeroTitle = "MRV Date Convertor";
 ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
                           std::string_view decimalSeparator = ".");
 
-// A result line written in place, without allocating, and where each
-// calendar's piece of it lies: for callers that write many of them.
+// Where each calendar's piece of a result line lies: "361.98", "4370 AD",
+// "AW 2284", the pieces without the "SC " and "EY " labels; the AW piece
+// keeps its era, "AW" or "BW", and runs to the end of the line.
+struct LinePieces {
+    std::size_t scBegin = 0, scEnd = 0, eyBegin = 0, eyEnd = 0, awBegin = 0, size = 0;
+};
+
+// A result line written in place, without allocating: for callers that write
+// many of them.
 struct ResultLine {
     // A decimal separator longer than this is written as ".".
     static constexpr std::size_t kMaxSeparator = 16;
     static constexpr std::size_t kCapacity = 192;
 
-    std::string_view line() const { return {text, size}; }
-    // "361.98", "4370 AD", "AW 2284": the line's pieces without the "SC " and
-    // "EY " labels; the AW piece keeps its era, "AW" or "BW".
-    std::string_view sc() const { return line().substr(scBegin, scEnd - scBegin); }
-    std::string_view ey() const { return line().substr(eyBegin, eyEnd - eyBegin); }
-    std::string_view aw() const { return line().substr(awBegin); }
+    std::string_view line() const { return {text, at.size}; }
+    std::string_view sc() const { return line().substr(at.scBegin, at.scEnd - at.scBegin); }
+    std::string_view ey() const { return line().substr(at.eyBegin, at.eyEnd - at.eyBegin); }
+    std::string_view aw() const { return line().substr(at.awBegin); }
 
     char text[kCapacity];
-    std::size_t size = 0;
-    std::size_t scBegin = 0, scEnd = 0, eyBegin = 0, eyEnd = 0, awBegin = 0;
+    LinePieces at;
 };
 
 // convert for an entry already read by the leading-number reading (whole or
 // piece by piece): `entry` is what the reading gave and `entryIsZero` whether
-// the text was exactly "0". The line is written only when Converted.
+// the text was exactly "0". The line is written only when Converted, into
+// `out`, which has room for ResultLine::kCapacity bytes: straight into an
+// output buffer, for a caller that writes many lines.
 ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
-                                     bool entryIsZero, std::string_view decimalSeparator, ResultLine& line);
+                                     bool entryIsZero, std::string_view decimalSeparator, char* out,
+                                     LinePieces& pieces);
+inline ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
+                                            bool entryIsZero, std::string_view decimalSeparator,
+                                            ResultLine& line)
+{
+    return convertEntry(calendar, entry, entryIsZero, decimalSeparator, line.text, line.at);
+}
 
 // Parses "sc", "ey" or "aw" (any case).
 std::optional<CalendarKind> calendarFromName(std::string_view name);

@@ -111,6 +111,18 @@ char* put(char* out, char c, std::size_t count)
     return out + count;
 }
 
+// A whole number below 100000, every year of the calendars, in 32-bit
+// digits; nullptr for any other value.
+inline char* writeSmallWhole(char* out, double absolute)
+{
+    if (absolute < 100000.0) {
+        const auto whole = static_cast<std::uint32_t>(absolute);
+        if (static_cast<double>(whole) == absolute)
+            return digits::small(out, whole);
+    }
+    return nullptr;
+}
+
 char* writeSignificant(char* out, double value, int significant, int maxPositionalExponent,
                        std::string_view separator)
 {
@@ -123,11 +135,9 @@ char* writeSignificant(char* out, double value, int significant, int maxPosition
     // A whole number of at most `significant` digits is written as it is: the
     // usual case, and it needs no exact decimal conversion.
     const double absolute = std::fabs(value);
-    if (absolute < 100000.0) { // years: 32-bit digits
-        const auto whole = static_cast<std::uint32_t>(absolute);
-        if (static_cast<double>(whole) == absolute)
-            return digits::small(out, whole);
-    } else if (absolute < kExactPowersOfTen[static_cast<std::size_t>(significant)]) {
+    if (char* end = writeSmallWhole(out, absolute))
+        return end;
+    if (absolute >= 100000.0 && absolute < kExactPowersOfTen[static_cast<std::size_t>(significant)]) {
         const auto whole = static_cast<std::int64_t>(absolute); // truncates
         if (static_cast<double>(whole) == absolute)
             return writeInteger(out, whole);
@@ -221,7 +231,7 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
 // loop: a sign, at most kLeadingDigits digits with at most one point, and
 // then the end of the piece or a character that ends the number. Anything
 // else is left to the general reading, from the start of the piece.
-bool NumberReader::scanPlain(std::string_view piece, Counts& c)
+[[gnu::always_inline]] inline bool NumberReader::scanPlain(std::string_view piece, Counts& c)
 {
     const char* p = piece.data();
     const char* const end = p + piece.size();
@@ -274,7 +284,7 @@ bool NumberReader::scanPlain(std::string_view piece, Counts& c)
     return true;
 }
 
-std::optional<double> NumberReader::exactly(const Counts& c, std::int64_t magnitude)
+[[gnu::always_inline]] inline std::optional<double> NumberReader::exactly(const Counts& c, std::int64_t magnitude)
 {
     // Digits and power of ten both exact in double: one correctly rounded
     // operation gives the nearest double.
@@ -478,7 +488,10 @@ char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalS
         const auto cents = static_cast<std::int64_t>(std::fabs(rounded));
         if (rounded < 0.0) // a value that rounds to zero is "0.00"
             *out++ = '-';
-        out = writeInteger(out, cents / 100);
+        if (cents < 10000000) // every date of the calendars: 32-bit digits
+            out = digits::small(out, static_cast<std::uint32_t>(cents) / 100);
+        else
+            out = writeInteger(out, cents / 100);
         out = put(out, decimalSeparator);
         return digits::pair(out, static_cast<std::uint32_t>(cents % 100));
     }
@@ -515,18 +528,6 @@ std::string fixedTwoDecimalText(float value, std::string_view decimalSeparator)
     return toText([&](char* out) { return writeFixedTwoDecimalText(out, value, decimalSeparator); });
 }
 
-double DynamicNumber::value() const
-{
-    return std::visit(
-        [](const auto& v) -> double {
-            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::monostate>)
-                return 0.0;
-            else
-                return static_cast<double>(v);
-        },
-        value_);
-}
-
 std::optional<DynamicNumber> DynamicNumber::abs() const
 {
     if (isEmpty())
@@ -548,10 +549,17 @@ std::string DynamicNumber::text(std::string_view decimalSeparator) const
 
 char* DynamicNumber::writeAbsText(char* out, std::string_view decimalSeparator) const
 {
-    if (const auto* f = std::get_if<float>(&value_))
+    // Years first, without the general writer's call.
+    if (const auto* f = std::get_if<float>(&value_)) {
+        if (char* end = writeSmallWhole(out, std::fabs(*f)))
+            return end;
         return writeNumberText(out, std::fabs(*f), decimalSeparator);
-    if (const auto* d = std::get_if<double>(&value_))
+    }
+    if (const auto* d = std::get_if<double>(&value_)) {
+        if (char* end = writeSmallWhole(out, std::fabs(*d)))
+            return end;
         return writeNumberText(out, std::fabs(*d), decimalSeparator);
+    }
     if (const auto* i = std::get_if<std::int16_t>(&value_)) {
         if (*i == std::numeric_limits<std::int16_t>::min())
             return out; // no absolute value: nothing to write

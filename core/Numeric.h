@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 namespace mrv {
@@ -145,7 +146,17 @@ public:
     bool isInteger() const { return std::holds_alternative<std::int16_t>(value_); }
 
     // Exact numeric value; an empty number is 0.
-    double value() const;
+    double value() const
+    {
+        return std::visit(
+            [](const auto& v) -> double {
+                if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::monostate>)
+                    return 0.0;
+                else
+                    return static_cast<double>(v);
+            },
+            value_);
+    }
 
     // Absolute value keeping the kind; empty becomes the integer 0.
     std::optional<DynamicNumber> abs() const;
