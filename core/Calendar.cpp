@@ -22,15 +22,15 @@ constexpr std::int16_t kAwHighest = 30681;
 // Working values of one request; every request starts from these.
 struct Working {
     float scValue = 0.0f;
+    // The SC text as hundredths, when an SC entry gives it straight: a
+    // hundredfold that is whole. The single nearest to it over 100 lies
+    // within 0.004 hundredths of it, so its two-decimal text is these digits.
+    std::optional<std::uint32_t> scHundredths;
     DynamicNumber eyValue;
     std::int16_t awValue = 0;
 };
 
-char* put(char* out, std::string_view text)
-{
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
+using digits::put;
 
 void writeResultLine(const Working& w, std::string_view separator, char* const begin, LinePieces& at)
 {
@@ -39,7 +39,13 @@ void writeResultLine(const Working& w, std::string_view separator, char* const b
     static_assert(ResultLine::kCapacity >= 40 + 2 * (kMaxNumberText + ResultLine::kMaxSeparator));
     char* out = put(begin, "SC ");
     at.scBegin = static_cast<std::size_t>(out - begin);
-    out = writeFixedTwoDecimalText(out, w.scValue, separator);
+    if (w.scHundredths) {
+        out = digits::small(out, *w.scHundredths / 100);
+        out = put(out, separator);
+        out = digits::pair(out, *w.scHundredths % 100);
+    } else {
+        out = writeFixedTwoDecimalText(out, w.scValue, separator);
+    }
     at.scEnd = static_cast<std::size_t>(out - begin);
     out = put(out, "  -  EY ");
     at.eyBegin = static_cast<std::size_t>(out - begin);
@@ -68,7 +74,10 @@ bool fromSpaceCentury(std::optional<double> entry, Working& w)
     w.awValue = *roundToInt16(h - 33914.0);
     // This path has no year 0: hundredfold 31829 is 1 AD and 31828 is 1 BC.
     w.eyValue = DynamicNumber(*toSingle(h >= 31829.0 ? h - 31828.0 : h - 31829.0));
-    w.scValue = *toSingle(h / 100.0);
+    if (const auto whole = static_cast<std::uint32_t>(h); static_cast<double>(whole) == h)
+        w.scHundredths = whole; // two decimals at most, as users enter dates
+    else
+        w.scValue = *toSingle(h / 100.0);
     return true;
 }
 

@@ -1,9 +1,10 @@
-// Decimal digits written straight into a buffer: the inner step of every
-// number the converter writes.
+// Decimal digits and short texts written straight into a buffer: the inner
+// steps of every line the converter writes.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace mrv::digits {
 
@@ -37,6 +38,17 @@ inline char* small(char* out, std::uint32_t value)
     else
         *out++ = static_cast<char>('0' + high / 100), out = pair(out, high % 100);
     return pair(out, low);
+}
+
+// A short text: a label, or a decimal separator, usually one byte.
+inline char* put(char* out, std::string_view text)
+{
+    if (text.size() == 1) {
+        *out = text[0];
+        return out + 1;
+    }
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
 }
 
 } // namespace mrv::digits

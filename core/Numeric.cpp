@@ -95,15 +95,7 @@ char* writeInteger(char* out, std::int64_t value)
     return end;
 }
 
-char* put(char* out, std::string_view text)
-{
-    if (text.size() == 1) { // a decimal separator, usually
-        *out = text[0];
-        return out + 1;
-    }
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
+using digits::put;
 
 char* put(char* out, char c, std::size_t count)
 {
@@ -231,7 +223,7 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
 // loop: a sign, at most kLeadingDigits digits with at most one point, and
 // then the end of the piece or a character that ends the number. Anything
 // else is left to the general reading, from the start of the piece.
-[[gnu::always_inline]] inline bool NumberReader::scanPlain(std::string_view piece, Counts& c)
+bool NumberReader::scanPlain(std::string_view piece, Counts& c)
 {
     const char* p = piece.data();
     const char* const end = p + piece.size();
@@ -284,7 +276,7 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
     return true;
 }
 
-[[gnu::always_inline]] inline std::optional<double> NumberReader::exactly(const Counts& c, std::int64_t magnitude)
+std::optional<double> NumberReader::exactly(const Counts& c, std::int64_t magnitude)
 {
     // Digits and power of ten both exact in double: one correctly rounded
     // operation gives the nearest double.
@@ -301,12 +293,34 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
 
 std::optional<double> NumberReader::read(std::string_view text)
 {
-    // The plain shapes without the reader's state: the same scan and the
-    // same exact step as feed and result.
-    Counts c;
-    if (scanPlain(text, c) && c.significant > 0)
-        if (std::optional<double> value = exactly(c, c.scale))
-            return value;
+    // The shapes people type, "2002", "-84", "361.98", in one pass: a sign,
+    // then at most 15 digits (exact in a double) with at most one point, and
+    // nothing after. Their value over an exact power of ten, one correctly
+    // rounded operation, is the nearest double. Anything else, blanks and
+    // exponents included, reads the general way.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    const char* const first = p;
+    const char* point = nullptr;
+    std::uint64_t mantissa = 0;
+    for (; p < end; ++p) {
+        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(*p) - '0');
+        if (digit <= 9)
+            mantissa = mantissa * 10 + digit; // used only up to 15 digits, far from wrapping
+        else if (*p == '.' && !point)
+            point = p;
+        else
+            break;
+    }
+    const std::ptrdiff_t digitCount = p - first - (point ? 1 : 0);
+    if (p == end && digitCount > 0 && digitCount <= 15) {
+        const double m = static_cast<double>(mantissa);
+        const double v = point ? m / kExactPowersOfTen[static_cast<std::size_t>(end - point - 1)] : m;
+        return negative ? -v : v;
+    }
     NumberReader reader;
     reader.feed(text);
     return reader.result();
@@ -483,8 +497,7 @@ char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalS
     // two-decimal value. Only singles beyond 2^52 / 100 take the long way.
     const double hundredfold = static_cast<double>(value) * 100.0;
     if (std::fabs(hundredfold) < 0x1p52) {
-        // Adding and taking away 2^52 rounds to an integer, ties to even.
-        const double rounded = std::copysign((std::fabs(hundredfold) + 0x1p52) - 0x1p52, hundredfold);
+        const double rounded = roundHalfEven(hundredfold);
         const auto cents = static_cast<std::int64_t>(std::fabs(rounded));
         if (rounded < 0.0) // a value that rounds to zero is "0.00"
             *out++ = '-';

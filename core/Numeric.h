@@ -90,19 +90,21 @@ char* writeNumberText(char* out, float value, std::string_view decimalSeparator)
 char* writeNumberText(char* out, double value, std::string_view decimalSeparator);
 char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalSeparator);
 
+// Nearest integer, ties to even, of a value below 2^52 in magnitude: adding
+// and taking away 2^52 leaves it to the sum's own rounding (to nearest, ties
+// to even, the rounding this program always runs with).
+inline double roundHalfEven(double value)
+{
+    return std::copysign((std::fabs(value) + 0x1p52) - 0x1p52, value);
+}
+
 // Nearest-even rounding to a 16-bit integer.
 inline std::optional<std::int16_t> roundToInt16(double value)
 {
-    // Bounds first, so the arithmetic below only meets small values.
+    // Bounds first, so the rounding below only meets small values.
     if (!(value > -32769.0 && value < 32768.0))
         return std::nullopt;
-    const double truncated = static_cast<double>(static_cast<std::int32_t>(value));
-    const double below = truncated > value ? truncated - 1.0 : truncated; // the floor
-    double fraction = value - below;                                      // exact at this magnitude
-    double rounded = below;
-    const bool belowIsOdd = static_cast<std::int32_t>(below) % 2 != 0;
-    if (fraction > 0.5 || (fraction == 0.5 && belowIsOdd))
-        rounded = below + 1.0;
+    const double rounded = roundHalfEven(value);
     if (rounded < -32768.0 || rounded > 32767.0)
         return std::nullopt;
     return static_cast<std::int16_t>(rounded);
