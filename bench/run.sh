@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
   >/dev/null
 cmake --build "$build" -j "${JOBS:-2}" --target bench_convert mrvdate-convert io_floor \
-  startup_window startup_stock startup_bare startup_label startup_rounds \
+  startup_window startup_stock startup_bare startup_label rounds \
   >/dev/null
 
 # convert, CPU nanoseconds per call (Google Benchmark CSV: name,iterations,real_time,cpu_time,...).
@@ -36,36 +36,19 @@ cmp -s <("$converter" --from sc <"$work/sc.txt") <(mawk -f bench/sc-peer.awk "$w
   { echo "bench/sc-peer.awk no longer writes what the converter writes" >&2; exit 1; }
 
 # Interleaved rounds: each round runs every program once, so that a change in
-# the machine's load touches them all alike. Each run's CPU time (user +
-# system, from the shell's own accounting of its children), in ms: on a shared
-# machine it moves far less than wall time.
-runs=(floor-sc conv-sc mawk-sc floor-ey conv-ey floor-aw conv-aw)
-run_one() {
-  case $1 in
-  floor-*) "$build/bench/io_floor" <"$work/${1#floor-}.txt" >/dev/null ;;
-  conv-*) "$converter" --from "${1#conv-}" <"$work/${1#conv-}.txt" >/dev/null || [ $? = 1 ] ;; # EY 0 is refused
-  mawk-sc) mawk -f bench/sc-peer.awk "$work/sc.txt" >/dev/null ;;
-  esac
-}
-children_ms() { # CPU time of all children so far, into $cpu; `times` must run in this shell
-  times >"$work/times.txt"
-  cpu=$(awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/); printf "%.3f", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) * 1000 }' \
-    "$work/times.txt")
-}
-for ((round = 0; round < ${BATCH_ROUNDS:-25}; round++)); do
-  for r in "${runs[@]}"; do
-    children_ms
-    before=$cpu
-    run_one "$r"
-    children_ms
-    echo "$r $before $cpu" >>"$work/rounds.txt"
+# the machine's load touches them all alike, all on one processor (the last,
+# or BENCH_CPU): processors of a shared machine may differ in speed. Each
+# run's CPU time (user + system) is what the kernel accounted to it.
+cpu=${BENCH_CPU:-$(($(nproc) - 1))}
+{
+  for c in sc ey aw; do
+    printf 'floor-%s\t0\t%s\t%s\n' $c "$work/$c.txt" "$build/bench/io_floor"
+    printf 'conv-%s\t1\t%s\t%s\t--from\t%s\n' $c "$work/$c.txt" "$converter" $c # EY 0 is refused
   done
-done
-# Median ms of a run over the rounds; for a million entries, ms is ns an entry.
-median_of() {
-  awk -v r="$1" '$1 == r { print $3 - $2 }' "$work/rounds.txt" | sort -g |
-    awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] }'
-}
+  printf 'mawk-sc\t0\t-\t%s\t-f\tbench/sc-peer.awk\t%s\n' "$(command -v mawk)" "$work/sc.txt"
+} | taskset -c "$cpu" "$build/bench/rounds" "${BATCH_ROUNDS:-25}" >"$work/batch.txt"
+# Median CPU ms of a run; for a million entries, ms is ns an entry.
+median_of() { awk -v r="$1" '$1 == r { printf "%.1f", $3 }' "$work/batch.txt"; }
 
 # Peak memory: a 1 GB line holding one number (0.000...1e99999999999, beyond
 # the double range: refused), and 10 s of /dev/zero.
@@ -79,11 +62,11 @@ peak_zero=$(/usr/bin/time -f %M timeout 10 "$converter" --from sc </dev/zero 2>&
 # four run in turn, round after round (ROUNDS, 60 by default).
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-"$build/bench/startup_rounds" "${ROUNDS:-60}" window="$build/bench/startup_window" \
-  stock="$build/bench/startup_stock" bare="$build/bench/startup_bare" label="$build/bench/startup_label" \
-  >"$work/startup.txt"
+for p in window stock bare label; do
+  printf '%s\t0\t-\t%s\n' $p "$build/bench/startup_$p"
+done | "$build/bench/rounds" "${ROUNDS:-60}" >"$work/startup.txt"
 startup_ms() { awk -v n="$1" '$1 == n { print $2 }' "$work/startup.txt"; }
-startup_mib() { awk -v n="$1" '$1 == n { printf "%.1f", $3 / 1024 }' "$work/startup.txt"; }
+startup_mib() { awk -v n="$1" '$1 == n { printf "%.1f", $4 / 1024 }' "$work/startup.txt"; }
 
 for p in window stock bare label; do
   printf -v "${p}_ms" %s "$(startup_ms $p)"
@@ -110,4 +93,4 @@ echo "| start-up to first paint vs bare window | $window_ms ms vs $bare_ms ms: $
 echo "| peak resident memory vs bare window | $window_mib MiB vs $bare_mib MiB: $(diff_mib "$window_mib" "$bare_mib") MiB | ≤ +6 MB |"
 echo "| anchors: bare window, with one label | $bare_ms ms, $label_ms ms ($(ratio "$label_ms" "$bare_ms")×); $bare_mib MiB, $label_mib MiB | |"
 echo
-echo "Medians (batch: ${BATCH_ROUNDS:-25}, start-up: ${ROUNDS:-60} interleaved rounds); $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
+echo "Medians (batch: ${BATCH_ROUNDS:-25} interleaved rounds on processor $cpu, start-up: ${ROUNDS:-60} interleaved rounds); $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."

@@ -50,7 +50,13 @@ INSTANTIATE_TEST_SUITE_P(Decimal, LeadingNumberReading,
                                                     "3",
                                                     12},
                                            ReadCase{"1d2", 1}, ReadCase{"0.1", 0.1},
-                                           ReadCase{"2002.7", 2002.7}));
+                                           ReadCase{"2002.7", 2002.7},
+                                           // Around the 15 digits that a double holds exactly,
+                                           // where the one-pass reading hands over.
+                                           ReadCase{"99999999999999.9", 99999999999999.9},
+                                           ReadCase{"9007199254740.993", 9007199254740.993},
+                                           ReadCase{"-0.000000000000001", -1e-15},
+                                           ReadCase{"9007199254740993", 9007199254740992.0}));
 
 INSTANTIATE_TEST_SUITE_P(Radix, LeadingNumberReading,
                          ::testing::Values(ReadCase{"&HFFFF", -1}, ReadCase{"&H8000", -32768},
