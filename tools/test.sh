@@ -24,6 +24,15 @@ echo "formatting: ${#cxx_files[@]} C++ files match .clang-format"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMRVDATE_WERROR=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
+# A skipped window-manager test says why, with its logs, in the run's output.
+show_window_manager_skip() {
+  local log=$1/tests/ui/window_manager/window_manager.log
+  if [[ -f $log ]] && grep -q '^SKIP' "$log"; then
+    echo "window_manager.centring_and_focus was skipped in $1:"
+    sed 's/^/  /' "$log"
+  fi
+}
+show_window_manager_skip build
 
 # libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a
 # fresh copy of its seed corpus, side by side. Any finding fails the run; the
@@ -61,3 +70,4 @@ done
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMRVDATE_WERROR=ON -DMRVDATE_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
+show_window_manager_skip build-asan
