@@ -13,6 +13,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <string>
@@ -211,27 +212,25 @@ private:
             ascii(static_cast<char>(b));
             return;
         }
-        // Lead bytes and the range of the byte after them: no overlong forms,
-        // no surrogates, nothing beyond U+10FFFF.
-        lower_ = 0x80, upper_ = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            needed_ = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            needed_ = 3;
-            if (b == 0xE0)
-                lower_ = 0xA0;
-            else if (b == 0xED)
-                upper_ = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            needed_ = 4;
-            if (b == 0xF0)
-                lower_ = 0x90;
-            else if (b == 0xF4)
-                upper_ = 0x8F;
-        } else {
+        // Lead bytes, their sequence's length and the range of the byte after
+        // them: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+        struct Lead {
+            unsigned char first, last;
+            std::size_t length;
+            unsigned char lower, upper;
+        };
+        static constexpr Lead kLeads[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+                                          {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
+                                          {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+                                          {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
+        const auto lead = std::find_if(std::begin(kLeads), std::end(kLeads),
+                                       [b](const Lead& l) { return b >= l.first && b <= l.last; });
+        if (lead == std::end(kLeads)) {
             out.put("\\ufffd");
             return;
         }
+        needed_ = lead->length;
+        lower_ = lead->lower, upper_ = lead->upper;
         sequence_[0] = static_cast<char>(b);
         pending_ = 1;
     }
