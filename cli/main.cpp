@@ -5,6 +5,7 @@
 // one is fed to the number reader piece by piece as it arrives and, in the
 // machine formats, echoed to the output as it arrives.
 
+#include "BlockIo.h"
 #include "Calendar.h"
 #include "Numeric.h"
 
@@ -87,66 +88,7 @@ int usageError(const std::string& problem)
     return kUsageOrIoError;
 }
 
-// Standard output through one fixed block. The first failed write is kept;
-// nothing is written after it.
-class Output {
-public:
-    static constexpr std::size_t kSize = 1 << 16;
-
-    bool ok() const { return error_ == 0; }
-    int error() const { return error_; }
-
-    // Room for `n` contiguous bytes (n well under kSize); commit what was used.
-    char* reserve(std::size_t n)
-    {
-        if (used_ + n > kSize)
-            flush();
-        return buffer_ + used_;
-    }
-    void commit(char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
-
-    void put(char c)
-    {
-        char* p = reserve(1);
-        *p = c;
-        commit(p + 1);
-    }
-    void put(std::string_view text)
-    {
-        while (!text.empty()) {
-            if (used_ == kSize)
-                flush();
-            const std::size_t n = std::min(text.size(), kSize - used_);
-            std::memcpy(buffer_ + used_, text.data(), n);
-            used_ += n;
-            text.remove_prefix(n);
-        }
-    }
-
-    void flush()
-    {
-        std::size_t done = 0;
-        while (ok() && done < used_) {
-            ssize_t n = ::write(STDOUT_FILENO, buffer_ + done, used_ - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                error_ = errno;
-            else if (n == 0)
-                error_ = EIO;
-            else
-                done += static_cast<std::size_t>(n);
-        }
-        used_ = 0;
-    }
-
-private:
-    char buffer_[kSize];
-    std::size_t used_ = 0;
-    int error_ = 0;
-};
-
-Output out;
+mrv::Output out;
 
 enum class Format { Line, Tsv, Jsonl };
 
@@ -445,51 +387,6 @@ private:
     bool refused_ = false;
 };
 
-// Streams standard input, entries split on the terminator. Returns 0 or the
-// error of the failed read.
-int convertStandardInput(Converter& convert, char terminator)
-{
-    static char block[1 << 16];
-    bool inEntry = false;
-    for (;;) {
-        // Flushing before every blocking read keeps a line-by-line
-        // conversation with another program working.
-        out.flush();
-        if (!out.ok())
-            return 0;
-        ssize_t n = ::read(STDIN_FILENO, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        const char* p = block;
-        const char* const end = block + n;
-        while (p < end) {
-            const auto* stop =
-                static_cast<const char*>(std::memchr(p, terminator, static_cast<std::size_t>(end - p)));
-            if (!stop) {
-                convert.piece(std::string_view(p, static_cast<std::size_t>(end - p)));
-                inEntry = true;
-                break;
-            }
-            const std::string_view last(p, static_cast<std::size_t>(stop - p));
-            if (inEntry) {
-                convert.piece(last);
-                convert.end();
-                inEntry = false;
-            } else {
-                convert.whole(last);
-            }
-            p = stop + 1;
-        }
-    }
-    if (inEntry)
-        convert.end();
-    return 0;
-}
-
 bool looksLikeOption(std::string_view arg)
 {
     // "-5", "-.5" and a lone "-" are entries: BC and BW years are negative.
@@ -572,7 +469,7 @@ int run(int argc, char** argv)
     convert.header();
     int readError = 0;
     if (entries.empty()) {
-        readError = convertStandardInput(convert, terminator);
+        readError = mrv::splitStandardInput(out, terminator, convert);
     } else {
         for (std::string_view entry : entries)
             convert.whole(entry);

@@ -1,0 +1,121 @@
+// Block input and output for programs that stream many short entries: the
+// batch converter, and the I/O floor it is measured against, which share it
+// so that the floor is the converter's own method by construction.
+#pragma once
+
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+#include <unistd.h>
+
+namespace mrv {
+
+// Standard output through one fixed block. The first failed write is kept;
+// nothing is written after it.
+class Output {
+public:
+    static constexpr std::size_t kSize = 1 << 16;
+
+    bool ok() const { return error_ == 0; }
+    int error() const { return error_; }
+
+    // Room for `n` contiguous bytes (n well under kSize); commit what was used.
+    char* reserve(std::size_t n)
+    {
+        if (used_ + n > kSize)
+            flush();
+        return buffer_ + used_;
+    }
+    void commit(char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
+
+    void put(char c)
+    {
+        char* p = reserve(1);
+        *p = c;
+        commit(p + 1);
+    }
+    void put(std::string_view text)
+    {
+        while (!text.empty()) {
+            if (used_ == kSize)
+                flush();
+            const std::size_t n = std::min(text.size(), kSize - used_);
+            std::memcpy(buffer_ + used_, text.data(), n);
+            used_ += n;
+            text.remove_prefix(n);
+        }
+    }
+
+    void flush()
+    {
+        std::size_t done = 0;
+        while (ok() && done < used_) {
+            ssize_t n = ::write(STDOUT_FILENO, buffer_ + done, used_ - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                error_ = errno;
+            else if (n == 0)
+                error_ = EIO;
+            else
+                done += static_cast<std::size_t>(n);
+        }
+        used_ = 0;
+    }
+
+private:
+    char buffer_[kSize];
+    std::size_t used_ = 0;
+    int error_ = 0;
+};
+
+// Reads standard input in blocks and hands `sink` each entry ended by the
+// terminator: whole(text) when it lies in one block, else piece(text) for
+// each part and end() after the last (also for an unterminated last entry).
+// The output is flushed before every blocking read, so that a line-by-line
+// conversation with another program works. Returns 0, or the error of the
+// failed read; a failed write ends the reading (the output keeps its error).
+template <typename Sink> int splitStandardInput(Output& out, char terminator, Sink& sink)
+{
+    static char block[1 << 16];
+    bool inEntry = false;
+    for (;;) {
+        out.flush();
+        if (!out.ok())
+            return 0;
+        ssize_t n = ::read(STDIN_FILENO, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        const char* p = block;
+        const char* const end = block + n;
+        while (p < end) {
+            const auto* stop =
+                static_cast<const char*>(std::memchr(p, terminator, static_cast<std::size_t>(end - p)));
+            if (!stop) {
+                sink.piece(std::string_view(p, static_cast<std::size_t>(end - p)));
+                inEntry = true;
+                break;
+            }
+            const std::string_view last(p, static_cast<std::size_t>(stop - p));
+            if (inEntry) {
+                sink.piece(last);
+                sink.end();
+                inEntry = false;
+            } else {
+                sink.whole(last);
+            }
+            p = stop + 1;
+        }
+    }
+    if (inEntry)
+        sink.end();
+    return 0;
+}
+
+} // namespace mrv
