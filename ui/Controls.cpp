@@ -126,14 +126,19 @@ void HyperlinkLabel::click()
     emit clicked();
 }
 
+bool HyperlinkLabel::takeLeftButton(QMouseEvent* event, bool armed)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    pressed_ = armed;
+    event->accept();
+    return true;
+}
+
 void HyperlinkLabel::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
+    if (!takeLeftButton(event, true))
+        QLabel::mousePressEvent(event);
 }
 
 void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -154,12 +159,8 @@ void HyperlinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double click arrives before this event; its
     // release is no new click.
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = false;
-        event->accept();
-        return;
-    }
-    QLabel::mouseDoubleClickEvent(event);
+    if (!takeLeftButton(event, false))
+        QLabel::mouseDoubleClickEvent(event);
 }
 
 } // namespace mrv::ui

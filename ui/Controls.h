@@ -103,6 +103,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // A left-button press (armed) or double click (not): whether a release
+    // may click. False for other buttons, which the label handles.
+    bool takeLeftButton(QMouseEvent* event, bool armed);
+
     bool pressed_ = false;
 };
 
