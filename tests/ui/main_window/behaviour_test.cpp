@@ -226,12 +226,11 @@ TEST_F(MainWindowBehaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
     } rows[] = {{Qt::Key_A, 2, "AW"}, {Qt::Key_E, 1, "EY"}, {Qt::Key_S, 0, "SC"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.prefix);
-        press(Qt::Key_Tab); // away from the date box first
-        press(row.key, Qt::AltModifier);
-        // The access key clicks through a short animation.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return option(row.option)->isChecked(); }));
+        press(Qt::Key_Tab);              // away from the date box first
+        press(row.key, Qt::AltModifier); // acts at once, as a click does
+        EXPECT_TRUE(option(row.option)->isChecked());
         EXPECT_EQ(prefix->text(), QLatin1String(row.prefix));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == dateBox; }));
+        EXPECT_EQ(QApplication::focusWidget(), dateBox);
         EXPECT_TRUE(wholeEntrySelected());
     }
 
@@ -244,7 +243,6 @@ TEST_F(MainWindowBehaviour, AccessKeysChooseCalendarsFocusTheDateBoxAndConvert)
 
     clickOption(2);
     press(Qt::Key_C, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !result->text().isEmpty(); }));
     EXPECT_EQ(result->text(), QStringLiteral("SC 361.98  -  EY 4370 AD  -  AW 2284"));
 }
 
