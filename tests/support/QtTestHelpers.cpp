@@ -1,7 +1,11 @@
 #include "QtTestHelpers.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -45,6 +49,19 @@ QWidget* groupMember(QWidget* window, const QString& name, int index)
         if (w->property("index").toInt() == index)
             return w;
     return nullptr;
+}
+
+QString captionOf(QWidget* control)
+{
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* box = qobject_cast<QGroupBox*>(control))
+        return box->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    return {};
 }
 
 UrlRecorder::UrlRecorder()

@@ -21,6 +21,10 @@ bool answerNextModal(const std::function<void()>& trigger, const std::function<v
 // property) with the given index.
 QWidget* groupMember(QWidget* window, const QString& name, int index);
 
+// The text a control shows: a label's or button's text, a group box's title,
+// a line edit's contents; empty for anything else.
+QString captionOf(QWidget* control);
+
 // Records every address handed to the desktop shell instead of starting a
 // browser, for as long as it lives.
 class UrlRecorder : public QObject {

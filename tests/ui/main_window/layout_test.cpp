@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 
 #include "DesignUnits.h"
+#include "QtTestHelpers.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 
@@ -21,7 +22,7 @@
 
 #include <cmath>
 
-using mrv::test::designRect;
+using namespace mrv::test;
 
 namespace mrv::test {
 namespace {
@@ -49,19 +50,6 @@ const ControlRow kControls[] = {
 };
 
 class MainWindowLayout : public MainWindowTest {};
-
-QString captionOf(QWidget* w)
-{
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* box = qobject_cast<QGroupBox*>(w))
-        return box->title();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return edit->text();
-    return {};
-}
 
 TEST_F(MainWindowLayout, EveryControlHasItsDesignNameContainerCaptionAndGeometry)
 {

@@ -9,14 +9,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-using mrv::test::aboutKind;
-using mrv::test::click;
-using mrv::test::doubleClick;
-using mrv::test::groupMember;
-using mrv::test::press;
-using mrv::test::release;
-using mrv::test::runModal;
-using mrv::test::UrlRecorder;
+using namespace mrv::test;
 
 namespace {
 

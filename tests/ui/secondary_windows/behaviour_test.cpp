@@ -15,12 +15,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-using mrv::test::aboutKind;
-using mrv::test::click;
-using mrv::test::DialogKind;
-using mrv::test::instructionsKind;
-using mrv::test::runModal;
-using mrv::test::waitClosed;
+using namespace mrv::test;
 
 namespace {
 

@@ -13,11 +13,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-using mrv::test::click;
-using mrv::test::doubleClick;
-using mrv::test::instructionsKind;
-using mrv::test::runModal;
-using mrv::test::waitClosed;
+using namespace mrv::test;
 
 namespace {
 

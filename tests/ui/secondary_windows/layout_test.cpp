@@ -3,6 +3,7 @@
 // layout tests.
 #include "DesignUnits.h"
 #include "DialogTestSupport.h"
+#include "QtTestHelpers.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>
@@ -11,11 +12,7 @@
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
 
-using mrv::test::aboutKind;
-using mrv::test::designRect;
-using mrv::test::DialogKind;
-using mrv::test::groupMember;
-using mrv::test::instructionsKind;
+using namespace mrv::test;
 
 namespace {
 
@@ -87,21 +84,12 @@ protected:
     QWidget* control = nullptr;
 };
 
-QString shownText(QWidget* control)
-{
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text();
-    return {};
-}
-
 TEST_P(ControlDesign, PlaceSizeTextAndFont)
 {
     const ControlRow& row = GetParam();
     EXPECT_EQ(control->geometry(), designRect(row.left, row.top, row.width, row.height));
     if (row.text) {
-        EXPECT_EQ(shownText(control), QString::fromUtf8(row.text));
+        EXPECT_EQ(captionOf(control), QString::fromUtf8(row.text));
     }
     EXPECT_EQ(control->font().pointSizeF(), row.pointSize);
     EXPECT_EQ(control->font().bold(), row.bold);
