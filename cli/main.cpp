@@ -223,13 +223,13 @@ public:
     // A whole entry at once: the usual case, and the quickest.
     void whole(std::string_view text)
     {
-        if (format_ != Format::Line) {
-            piece(text);
-            end();
-            return;
-        }
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
+        if (format_ != Format::Line) {
+            echo(text);
+            answer(mrv::readLeadingNumber(text), text == "0");
+            return;
+        }
         // Straight into the output block: the line is never copied.
         char* p = out.reserve(mrv::ResultLine::kCapacity + 1);
         mrv::LinePieces at;
@@ -244,7 +244,7 @@ public:
         endLine(kind);
     }
 
-    // The next piece of the current entry.
+    // The next piece of an entry that arrives in parts.
     void piece(std::string_view text)
     {
         if (text.empty())
@@ -263,13 +263,28 @@ public:
         }
     }
 
-    // The current entry is complete: answer it.
+    // The entry that arrived in parts is complete: answer it.
     void end()
     {
         const bool isZero = (length_ == 1 || (length_ == 2 && first_[1] == '\r')) && first_[0] == '0';
         // A trailing carriage return cannot change the number: it ends it.
+        answer(reader_.result(), isZero);
+        reader_.reset();
+        length_ = 0;
+        heldReturn_ = false;
+    }
+
+private:
+    void start()
+    {
+        if (format_ == Format::Jsonl)
+            out.put("{\"entry\":\"");
+    }
+
+    void answer(std::optional<double> value, bool isZero)
+    {
         const mrv::ConversionOutcome::Kind kind =
-            mrv::convertEntry(calendar_, reader_.result(), isZero, separator_, line_);
+            mrv::convertEntry(calendar_, value, isZero, separator_, line_);
         if (kind != mrv::ConversionOutcome::Kind::Converted)
             refused_ = true;
         switch (format_) {
@@ -283,16 +298,6 @@ public:
             endJson(kind);
             break;
         }
-        reader_.reset();
-        length_ = 0;
-        heldReturn_ = false;
-    }
-
-private:
-    void start()
-    {
-        if (format_ == Format::Jsonl)
-            out.put("{\"entry\":\"");
     }
 
     void echo(std::string_view text)

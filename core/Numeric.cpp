@@ -219,63 +219,6 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
     ++c_.significant;
 }
 
-// The plain shapes people type, "2002", "-84", "361.98", read in one tight
-// loop: a sign, at most kLeadingDigits digits with at most one point, and
-// then the end of the piece or a character that ends the number. Anything
-// else is left to the general reading, from the start of the piece.
-bool NumberReader::scanPlain(std::string_view piece, Counts& c)
-{
-    const char* p = piece.data();
-    const char* const end = p + piece.size();
-    auto digitAt = [&](const char* q) { return static_cast<unsigned>(static_cast<unsigned char>(*q) - '0'); };
-    bool negative = false;
-    if (p < end && (*p == '-' || *p == '+'))
-        negative = *p++ == '-';
-    const char* const first = p;
-    while (p < end && *p == '0')
-        ++p;
-    std::uint64_t leading = 0;
-    const char* const integerDigits = p;
-    for (unsigned d; p < end && (d = digitAt(p)) <= 9; ++p)
-        leading = leading * 10 + d; // may wrap: refused below
-    std::int64_t significant = p - integerDigits;
-    std::int64_t scale = significant;
-    bool afterPoint = false;
-    if (p < end && *p == '.') {
-        afterPoint = true;
-        ++p;
-        if (leading == 0) {
-            const char* const zeros = p;
-            while (p < end && *p == '0')
-                ++p;
-            scale = zeros - p; // leading zeros after the point
-        }
-        const char* const fractionDigits = p;
-        for (unsigned d; p < end && (d = digitAt(p)) <= 9; ++p)
-            leading = leading * 10 + d;
-        significant += p - fractionDigits;
-    }
-    if (significant > kLeadingDigits)
-        return false;
-    const bool mantissa = p - first > (afterPoint ? 1 : 0);
-    State state = State::Done;
-    if (p == end)
-        state = !mantissa    ? (afterPoint ? State::Point : State::Sign)
-                : afterPoint ? State::Fraction
-                             : State::Integer;
-    else if (!mantissa || isBlank(*p) || *p == 'e' || *p == 'E')
-        return false; // no digit yet, blanks or an exponent: the general way
-    if (p == piece.data())
-        return false; // an empty piece
-    c.state = state;
-    c.negative = negative;
-    c.mantissa = mantissa;
-    c.leading = leading;
-    c.significant = significant;
-    c.scale = scale;
-    return true;
-}
-
 std::optional<double> NumberReader::exactly(const Counts& c, std::int64_t magnitude)
 {
     // Digits and power of ten both exact in double: one correctly rounded
@@ -328,8 +271,6 @@ std::optional<double> NumberReader::read(std::string_view text)
 
 void NumberReader::feed(std::string_view piece)
 {
-    if (c_.state == State::Start && scanPlain(piece, c_))
-        return;
     for (std::size_t i = 0; i < piece.size(); ++i) {
         const char ch = piece[i];
         if (isBlank(ch))

@@ -73,7 +73,6 @@ private:
         std::int64_t scale = 0;       // the number is 0.d1d2... x 10^scale before its exponent
         std::int64_t exponent = 0;    // saturates far beyond any count of digits
     };
-    static bool scanPlain(std::string_view piece, Counts& c);
     static std::size_t digitRun(std::string_view text, bool zerosOnly, bool& nonZero);
     static std::optional<double> exactly(const Counts& c, std::int64_t magnitude);
 
