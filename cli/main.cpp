@@ -1,16 +1,15 @@
 // mrvdate-convert: converts many dates at once with the window program's
 // rules. One answer out for every entry in, so scripts can paste columns.
 //
-// Memory stays fixed whatever the input: entries are never kept whole. Each
-// one is fed to the number reader piece by piece as it arrives and, in the
-// machine formats, echoed to the output as it arrives.
+// Memory stays fixed whatever the input: no entry is kept beyond the block
+// it arrives in. One that spans blocks is fed to the number reader piece by
+// piece and, in the machine formats, echoed to the output as it arrives.
 
 #include "BlockIo.h"
 #include "Calendar.h"
 #include "Numeric.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -19,7 +18,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -399,7 +397,7 @@ bool looksLikeOption(std::string_view arg)
 }
 
 // Writes a text that --help or --version asked for.
-int answer(std::string_view text)
+int writeRequested(std::string_view text)
 {
     out.put(text);
     out.flush();
@@ -436,9 +434,9 @@ int run(int argc, char** argv)
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "-h" || arg == "--help") {
-            return answer(kHelp);
+            return writeRequested(kHelp);
         } else if (arg == "-V" || arg == "--version") {
-            return answer("mrvdate-convert " MRVDATE_VERSION "\n");
+            return writeRequested("mrvdate-convert " MRVDATE_VERSION "\n");
         } else if (arg == "-f" || arg == "--from" || arg.starts_with("--from=")) {
             if (int status = value(from, arg == "-f" ? "-f" : "--from", "a calendar (sc, ey or aw)"))
                 return status;

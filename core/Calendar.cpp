@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace mrv {
 namespace {
