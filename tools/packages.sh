@@ -14,6 +14,10 @@ window_packages=(
 # libraries' packages, and dpkg-shlibdeps asks file which files are programs.
 package_packages=(dpkg-dev file)
 
+# The package's checks as Debian makes them (tools/test-package.sh): every
+# file's licence, lintian, and hardening-check (devscripts).
+package_check_packages=(reuse lintian devscripts)
+
 # Everything else the test command uses, on top of the window's and the
 # package's sets.
 test_packages=(

@@ -62,6 +62,9 @@ files)
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     usr/share/man/man1/mrvdate-convert.1.gz
+    usr/share/man/man1/MRVDate.1.gz
+    usr/share/doc/mrvdate/copyright
+    usr/share/doc/mrvdate/changelog.gz
   )
   for size in "${icon_sizes[@]}"; do
     want+=("usr/share/icons/hicolor/${size}x${size}/apps/mrvdate.png")
@@ -101,7 +104,7 @@ desktop)
   ;;
 
 metainfo)
-  version=$1
+  version=$1 date=$2
   metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
   out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $out"
   # Clean means no remark of any level, not just no error.
@@ -109,19 +112,34 @@ metainfo)
   grep -q "<id>$app_id</id>" "$metainfo" || fail "component id is not $app_id"
   grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "launchable does not name $app_id.desktop"
-  grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version"
+  grep -q "<release version=\"$version\" date=\"$date\"" "$metainfo" || fail "no release $version of $date"
+  ;;
+
+changelog)
+  # The release history's latest entry is this release, of its date.
+  version=$1 date=$2
+  log=$work/changelog
+  zcat "$root/usr/share/doc/mrvdate/changelog.gz" >"$log"
+  [[ $(dpkg-parsechangelog -l "$log" -S Source) == mrvdate ]] || fail "the changelog is not mrvdate's"
+  [[ $(dpkg-parsechangelog -l "$log" -S Version) == "$version" ]] ||
+    fail "the changelog's latest entry is $(dpkg-parsechangelog -l "$log" -S Version), not $version"
+  entry_date=$(date -u -d "$(dpkg-parsechangelog -l "$log" -S Date)" +%F)
+  [[ $entry_date == "$date" ]] || fail "the changelog's latest entry is of $entry_date, the release of $date"
   ;;
 
 manpage)
   version=$1
-  page=$root/usr/share/man/man1/mrvdate-convert.1.gz
-  warnings=$(zcat "$page" | groff -man -ww -z -Tutf8 2>&1)
-  [[ -z $warnings ]] || fail "groff: $warnings"
-  text=$(zcat "$page" | groff -man -Tascii -P-cbou 2>/dev/null)
-  grep -q "^NAME" <<<"$text" || fail "no NAME section"
-  grep -qE "^ +mrvdate-convert +- " <<<"$text" || fail "NAME line is not 'mrvdate-convert - ...'"
-  grep -q "mrvdate-convert $version" <<<"$text" || fail "page footer lacks version $version"
+  for program in MRVDate mrvdate-convert; do
+    page=$root/usr/share/man/man1/$program.1.gz
+    warnings=$(zcat "$page" | groff -man -ww -z -Tutf8 2>&1)
+    [[ -z $warnings ]] || fail "groff on $program.1: $warnings"
+    text=$(zcat "$page" | groff -man -Tascii -P-cbou 2>/dev/null)
+    grep -q "^NAME" <<<"$text" || fail "$program.1 has no NAME section"
+    grep -qE "^ +$program +- " <<<"$text" || fail "NAME line is not '$program - ...'"
+    grep -q "$program $version" <<<"$text" || fail "$program.1's footer lacks version $version"
+  done
   # Every option of --help is documented.
+  text=$(zcat "$root/usr/share/man/man1/mrvdate-convert.1.gz" | groff -man -Tascii -P-cbou 2>/dev/null)
   for option in --from -f --help -h --version -V; do
     grep -qE -- "(^|[ ,])$option([ ,=]|\$)" <<<"$text" || fail "option $option is not documented"
   done
