@@ -40,7 +40,7 @@ source_files() {
 build_package() {
   local src=$1 build=$2
   mkdir -p "$src"
-  source_files | tar --null --no-recursion -T - -cf - | tar -xf - -C "$src"
+  source_files | tar --null --no-recursion -T - -cf - | tar -xmf - -C "$src"
   cmake -S "$src" -B "$src/$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DMRVDATE_WERROR=ON >"$src/$build.log" 2>&1 &&
     cmake --build "$src/$build" -j "$jobs" --target package >>"$src/$build.log" 2>&1 || {
