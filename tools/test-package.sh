@@ -4,8 +4,9 @@
 #
 # Checks the Debian package as Debian's own tools would: every file's licence
 # (reuse lint); the package built twice, from two copies of the source in two
-# folders at two times, the same bytes both times; lintian, every tag shown,
-# finds nothing; both programs carry the hardening (hardening-check).
+# folders, at two times, under two umasks, the same bytes both times;
+# lintian, every tag shown, finds nothing; both programs carry the hardening
+# (hardening-check).
 #   test-package.sh [WORK_DIR]     (default build-package-check)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,9 +54,12 @@ rm -rf "$work"
 start=$SECONDS
 # Folders of different names and depths, so that a build path left in any
 # file shows; the second copy is made after the first build, so its files'
-# times differ too.
+# times differ too, and built under another umask.
 build_package "$work/a/src" build
-build_package "$work/second-copy/mrvdate" build-other
+(
+  umask 077
+  build_package "$work/second-copy/mrvdate" build-other
+)
 deb_a=("$work"/a/src/build/mrvdate_*.deb)
 deb_b=("$work"/second-copy/mrvdate/build-other/mrvdate_*.deb)
 [[ -f ${deb_a[0]} && -f ${deb_b[0]} ]] || fail "no mrvdate_*.deb from one of the builds"
