@@ -78,14 +78,14 @@ if ! cmp -s "${deb_a[0]}" "${deb_b[0]}"; then
 fi
 echo "package check: two builds in two folders give the same $(basename "${deb_a[0]}") ($((SECONDS - start)) s)"
 
-# Every tag lintian knows, informational and pedantic ones included.
-tags=$(lintian --pedantic --display-info "${deb_a[0]}" 2>"$work/lintian.err") || true
+# Every tag lintian knows, informational, pedantic and experimental ones included.
+tags=$(lintian --pedantic --display-info --display-experimental "${deb_a[0]}" 2>"$work/lintian.err") || true
 if [[ -n $tags ]] || grep -vq 'running with root privileges' "$work/lintian.err"; then
   echo "$tags" >&2
   cat "$work/lintian.err" >&2
   fail "lintian has remarks on the package"
 fi
-echo "package check: lintian --pedantic --display-info: no tags"
+echo "package check: lintian --pedantic --display-info --display-experimental: no tags"
 
 # The programs as packaged (stripped). Stack-clash probes only show in a
 # function with more than a page of stack, and control-flow marking needs

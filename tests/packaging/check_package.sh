@@ -69,13 +69,13 @@ files)
   for size in "${icon_sizes[@]}"; do
     want+=("usr/share/icons/hicolor/${size}x${size}/apps/mrvdate.png")
   done
-  # Exactly these files, owned by root, executables 0755 and data 0644.
+  # Exactly these files, owned by root, folders and executables 0755, data 0644.
   diff -u <(printf '%s\n' "${want[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort) ||
     fail "the package installs other files than expected"
   dpkg-deb -c "$deb" | while read -r mode owner _ _ _ path; do
     [[ $owner == root/root ]] || fail "$path is owned by $owner"
     case $mode:$path in
-    d*:* | -rwxr-xr-x:./usr/bin/* | -rw-r--r--:./usr/share/*) ;;
+    drwxr-xr-x:* | -rwxr-xr-x:./usr/bin/* | -rw-r--r--:./usr/share/*) ;;
     *) fail "$path has mode $mode" ;;
     esac
   done
