@@ -42,12 +42,12 @@ build_package() {
   local src=$1 build=$2
   mkdir -p "$src"
   source_files | tar --null --no-recursion -T - -cf - | tar -xmf - -C "$src"
-  cmake -S "$src" -B "$src/$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DMRVDATE_WERROR=ON >"$src/$build.log" 2>&1 &&
-    cmake --build "$src/$build" -j "$jobs" --target package >>"$src/$build.log" 2>&1 || {
+  if ! cmake -S "$src" -B "$src/$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DMRVDATE_WERROR=ON >"$src/$build.log" 2>&1 ||
+    ! cmake --build "$src/$build" -j "$jobs" --target package >>"$src/$build.log" 2>&1; then
     tail -n 40 "$src/$build.log" >&2
     fail "building the package in $src/$build (log: $src/$build.log)"
-  }
+  fi
 }
 
 rm -rf "$work"
