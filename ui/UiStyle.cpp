@@ -219,6 +219,10 @@ QFont designFont(qreal pointSize, bool bold)
     QFont f(designFamily());
     f.setPointSizeF(pointSize);
     f.setBold(bold);
+    // Every property counts as set, so none of a platform theme's general or
+    // per-class fonts (style name, stretch, spacing, hinting...) shows
+    // through in the controls that inherit this font.
+    f.setResolveMask(QFont::AllPropertiesResolved);
     return f;
 }
 
