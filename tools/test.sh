@@ -24,13 +24,16 @@ echo "formatting: ${#cxx_files[@]} C++ files match .clang-format"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMRVDATE_WERROR=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
-# A skipped window-manager test says why, with its logs, in the run's output.
+# A skipped window-manager or Wayland test says why, with its logs, in the
+# run's output.
 show_window_manager_skip() {
-  local log=$1/tests/ui/window_manager/window_manager.log
-  if [[ -f $log ]] && grep -q '^SKIP' "$log"; then
-    echo "window_manager.centring_and_focus was skipped in $1:"
-    sed 's/^/  /' "$log"
-  fi
+  local log
+  for log in "$1"/tests/ui/window_manager/window_manager.log "$1"/tests/ui/wayland/wayland.log; do
+    if [[ -f $log ]] && grep -q '^SKIP' "$log"; then
+      echo "$(basename "$log" .log) test was skipped in $1:"
+      sed 's/^/  /' "$log"
+    fi
+  done
 }
 show_window_manager_skip build
 

@@ -174,6 +174,10 @@ QPixmap loadPicture(const QString& resourcePath)
 
 void centreOnScreen(QWidget* window, CentreOrder order)
 {
+    // A Wayland client cannot place its windows; the compositor does, and a
+    // position asked for would only be remembered for a later platform.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QWidget* active = QApplication::activeWindow();
     const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
     if (!screen)
