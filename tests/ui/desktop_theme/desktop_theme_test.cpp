@@ -97,6 +97,8 @@ QWidget* designedPart(QWidget* window)
 // theme draws the same pixels wherever fonts and geometry agree.
 QImage render(const Scene& scene)
 {
+    // A caret that blinks would be drawn or not by the time of the grab.
+    QApplication::setCursorFlashTime(0);
     std::unique_ptr<QWidget> window = scene.make();
     showAndSettle(window.get());
     if (auto* shown = window->findChild<mrv::ui::PictureBox*>(QStringLiteral("imgMain"))) {
