@@ -174,8 +174,7 @@ QPixmap loadPicture(const QString& resourcePath)
 
 void centreOnScreen(QWidget* window, CentreOrder order)
 {
-    // A Wayland client cannot place its windows; the compositor does, and a
-    // position asked for would only be remembered for a later platform.
+    // A Wayland client cannot place its windows: the compositor does.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
     const QWidget* active = QApplication::activeWindow();

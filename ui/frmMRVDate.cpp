@@ -333,13 +333,15 @@ void frmMRVDate::ShowOutOfRange()
 
 void frmMRVDate::mnuHelpInstructions_Click()
 {
-    frmInstructions dialog;
+    // The main window's own dialog, so that the desktop keeps it above the
+    // main window (on Wayland, the compositor places it by it too).
+    frmInstructions dialog(this);
     dialog.exec();
 }
 
 void frmMRVDate::mnuHelpAbout_Click()
 {
-    frmAbout dialog;
+    frmAbout dialog(this);
     dialog.exec();
 }
 

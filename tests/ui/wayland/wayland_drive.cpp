@@ -63,7 +63,8 @@ void typeText(const QString& text)
 }
 
 // Opens a Help entry by its access keys, sees the window it shows left
-// where the compositor put it, and closes it with Enter on its OK button. The entry's key returns only once
+// where the compositor put it, as the main window's dialog, and closes it
+// with Enter on its OK button. The entry's key returns only once
 // that modal window has closed, so the window is answered from a poll meanwhile.
 bool openAndClose(Qt::Key entryKey, const char* objectName)
 {
@@ -79,6 +80,7 @@ bool openAndClose(Qt::Key entryKey, const char* objectName)
             return;
         poll.stop();
         answered = QTest::qWaitForWindowExposed(dialog) && !dialog->testAttribute(Qt::WA_Moved) &&
+                   dialog->windowHandle()->transientParent() == mainWindow->windowHandle() &&
                    giveKeyboard(dialog);
         press(Qt::Key_Return);
     });
