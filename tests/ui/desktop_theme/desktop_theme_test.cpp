@@ -233,39 +233,53 @@ TEST(UnderADesktopTheme, EveryCaptionFitsInEveryWindowAndMessageBox)
     }
 }
 
+// Made under the dark palette, and made under a light one with the desktop
+// turning dark while they are open: no colour stays as it was made.
 TEST(UnderADesktopTheme, EveryTextReadsOnTheDarkPalette)
 {
-    ASSERT_LT(QApplication::palette().color(QPalette::Window).lightness(), 64);
-    frmMRVDate main;
-    showAndSettle(&main);
-    convertFromTheKeyboard(main);
-    frmInstructions instructions;
-    frmAbout about;
-    for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&instructions),
-                            static_cast<QWidget*>(&about)}) {
-        showAndSettle(window);
-        for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(window) || (captionOf(w).isEmpty() && !qobject_cast<QTextEdit*>(w)))
-                continue;
-            SCOPED_TRACE(window->objectName().toStdString() + "/" + w->objectName().toStdString());
-            const TextColours colours = textColours(w);
-            // 3:1, the least for bold or large text; the design's red on
-            // white reaches 4.0.
-            EXPECT_GE(contrast(colours.text, colours.ground), 3.0)
-                << colours.text.name().toStdString() << " on " << colours.ground.name().toStdString();
+    QCoreApplication::processEvents(); // the theme's own settings first
+    for (const bool turnedDarkLater : {false, true}) {
+        SCOPED_TRACE(turnedDarkLater ? "turned dark while open" : "made dark");
+        if (turnedDarkLater)
+            QApplication::setPalette(QApplication::style()->standardPalette());
+        frmMRVDate main;
+        showAndSettle(&main);
+        convertFromTheKeyboard(main);
+        frmInstructions instructions;
+        frmAbout about;
+        const QList<QWidget*> windows{&main, &instructions, &about};
+        for (QWidget* window : windows)
+            showAndSettle(window);
+        if (turnedDarkLater) {
+            QApplication::setPalette(DesktopTheme::darkPalette());
+            QCoreApplication::processEvents();
         }
-    }
+        ASSERT_LT(QApplication::palette().color(QPalette::Window).lightness(), 64);
 
-    // As drawn: the result box's red on the desktop's text background.
-    auto* result = main.findChild<QLabel*>(QStringLiteral("lblDateBox"));
-    const QImage drawn = result->grab().toImage();
-    const QColor base = QApplication::palette().color(QPalette::Base);
-    EXPECT_EQ(drawn.pixelColor(result->contentsRect().topLeft() + QPoint(1, 1)), base);
-    int red = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            red += drawn.pixelColor(x, y) == QColor(255, 0, 0);
-    EXPECT_GT(red, 100);
+        for (QWidget* window : windows) {
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(window) || (captionOf(w).isEmpty() && !qobject_cast<QTextEdit*>(w)))
+                    continue;
+                SCOPED_TRACE(window->objectName().toStdString() + "/" + w->objectName().toStdString());
+                const TextColours colours = textColours(w);
+                // 3:1, the least for bold or large text; the design's red on
+                // white reaches 4.0.
+                EXPECT_GE(contrast(colours.text, colours.ground), 3.0)
+                    << colours.text.name().toStdString() << " on " << colours.ground.name().toStdString();
+            }
+        }
+
+        // As drawn: the result box's red on the desktop's text background.
+        auto* result = main.findChild<QLabel*>(QStringLiteral("lblDateBox"));
+        const QImage drawn = result->grab().toImage();
+        const QColor base = QApplication::palette().color(QPalette::Base);
+        EXPECT_EQ(drawn.pixelColor(result->contentsRect().topLeft() + QPoint(1, 1)), base);
+        int red = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                red += drawn.pixelColor(x, y) == QColor(255, 0, 0);
+        EXPECT_GT(red, 100);
+    }
 }
 
 } // namespace
