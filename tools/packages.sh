@@ -39,3 +39,7 @@ test_packages=(
   desktop-file-utils appstream groff-base
 )
 
+# The desktop tests: the program on Wayland, under weston's headless
+# compositor with Qt's Wayland platform plugin. Tests only: the package
+# runs on X11 without them.
+desktop_packages=(weston qt6-wayland)

@@ -7,6 +7,9 @@
 #include <QMouseEvent>
 #include <QShortcutEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace mrv::ui {
 
 namespace {
@@ -43,6 +46,23 @@ bool isOwnAccessKey(QEvent* event)
 {
     return event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous();
 }
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What normal-sized text needs to read well.
+constexpr double kReadableContrast = 4.5;
 
 } // namespace
 
@@ -119,6 +139,37 @@ HyperlinkLabel::HyperlinkLabel(QWidget* parent) : QLabel(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(hyperlinkAccessibleFactory), true);
     (void)factoryInstalled;
+}
+
+void HyperlinkLabel::setLinkColour(const QColor& colour)
+{
+    linkColour_ = colour;
+    recolour();
+}
+
+void HyperlinkLabel::recolour()
+{
+    if (!linkColour_.isValid() || recolouring_)
+        return;
+    recolouring_ = true;
+    QPalette p = palette();
+    const QColor background = p.color(backgroundRole());
+    const QColor desktopLink = p.color(QPalette::Link);
+    QColor colour = linkColour_;
+    if (contrast(colour, background) < kReadableContrast &&
+        contrast(desktopLink, background) > contrast(colour, background))
+        colour = desktopLink;
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+    recolouring_ = false;
+}
+
+void HyperlinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    // The desktop's colours changed (a dark palette chosen, say).
+    if (event->type() == QEvent::PaletteChange)
+        recolour();
 }
 
 void HyperlinkLabel::click()

@@ -91,6 +91,11 @@ class HyperlinkLabel : public QLabel {
 public:
     explicit HyperlinkLabel(QWidget* parent = nullptr);
 
+    // The text's colour where it reads on the window's background; on a
+    // background it does not read on (a dark palette under pure blue), the
+    // desktop's own link colour.
+    void setLinkColour(const QColor& colour);
+
 public slots:
     void click();
 
@@ -98,6 +103,7 @@ signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -106,8 +112,11 @@ private:
     // A left-button press (armed) or double click (not): whether a release
     // may click. False for other buttons, which the label handles.
     bool takeLeftButton(QMouseEvent* event, bool armed);
+    void recolour();
 
     bool pressed_ = false;
+    QColor linkColour_;
+    bool recolouring_ = false;
 };
 
 } // namespace mrv::ui

@@ -174,6 +174,9 @@ QPixmap loadPicture(const QString& resourcePath)
 
 void centreOnScreen(QWidget* window, CentreOrder order)
 {
+    // A Wayland client cannot place its windows: the compositor does.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QWidget* active = QApplication::activeWindow();
     const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -219,6 +222,10 @@ QFont designFont(qreal pointSize, bool bold)
     QFont f(designFamily());
     f.setPointSizeF(pointSize);
     f.setBold(bold);
+    // Every property counts as set, so none of a platform theme's general or
+    // per-class fonts (style name, stretch, spacing, hinting...) shows
+    // through in the controls that inherit this font.
+    f.setResolveMask(QFont::AllPropertiesResolved);
     return f;
 }
 

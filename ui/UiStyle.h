@@ -34,7 +34,9 @@ inline QRect twipsRect(int left, int top, int width, int height)
 // (DejaVu Sans) and cuts the captions.
 QString designFamily();
 
-// That family at the given size.
+// That family at the given size, complete: set on a window's contents it
+// holds for every control inside, whatever fonts the desktop's platform
+// theme gives the application or each class of control.
 QFont designFont(qreal pointSize = 8.25, bool bold = false);
 
 // A stored picture, read with the format its name gives: left to detect
@@ -45,12 +47,15 @@ QPixmap loadPicture(const QString& resourcePath);
 // holding the active window, else the primary), from its outer size, frame
 // and title bar included: Left = (screen width - width) / 2, Top likewise.
 // The windows differ in which of the two they set first.
+// On Wayland the compositor places every window, so nothing is moved there.
 enum class CentreOrder { LeftFirst, TopFirst };
 void centreOnScreen(QWidget* window, CentreOrder order);
 
-// Sets the style and default font used by every window: Fusion, with the
-// classic 13-pixel option and check indicators and a narrow gap before their
-// captions, so the captions fit their controls.
+// Sets the style used by every window: Fusion, with the classic 13-pixel
+// option and check indicators and a narrow gap before their captions, so the
+// captions fit their controls. The design font becomes the application's
+// default too, for the menu bar, its menus and the message boxes; a desktop
+// that sets fonts of its own wins there, as it should.
 void applyApplicationStyle(QApplication& app);
 
 } // namespace mrv::ui

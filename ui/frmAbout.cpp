@@ -70,9 +70,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblHyperlink->setGeometry(twipsRect(1200, 3360, 1455, 255));
     // The caption is the host alone; the click opens the fixed address.
     lblHyperlink->setText(QUrl(QString::fromLatin1(mrv::kUpdateSiteUrl)).host());
-    QPalette linkPalette = lblHyperlink->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblHyperlink->setPalette(linkPalette);
+    lblHyperlink->setLinkColour(QColor(0, 0, 255));
     lblHyperlink->setCursor(Qt::ArrowCursor);
     lblHyperlink->setAccessibleName(lblHyperlink->text());
     lblHyperlink->setAccessibleDescription(QStringLiteral("Opens the update site in your web browser"));

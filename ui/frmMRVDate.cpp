@@ -81,6 +81,9 @@ frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(twips(7380), twips(2805));
+    // The form's font for every control below the menu bar, which follows
+    // the desktop's fonts.
+    client->setFont(designFont());
     setCentralWidget(client);
     createTitleAndFrame(client);
     createDateRow();
@@ -166,10 +169,12 @@ void frmMRVDate::createResultBox(QWidget* client)
     lblDateBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lblDateBox->setLineWidth(1);
     lblDateBox->setAutoFillBackground(true);
-    QPalette resultPalette = lblDateBox->palette();
     // The "window background" system colour is the background of text
-    // areas: Qt's Base role.
-    resultPalette.setColor(QPalette::Window, resultPalette.color(QPalette::Base));
+    // areas: Qt's Base role, by role so that it follows the desktop's
+    // colours when they change.
+    lblDateBox->setBackgroundRole(QPalette::Base);
+    lblDateBox->setForegroundRole(QPalette::WindowText);
+    QPalette resultPalette = lblDateBox->palette();
     resultPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblDateBox->setPalette(resultPalette);
     lblDateBox->setAccessibleDescription(QStringLiteral("Conversion result"));
@@ -328,13 +333,15 @@ void frmMRVDate::ShowOutOfRange()
 
 void frmMRVDate::mnuHelpInstructions_Click()
 {
-    frmInstructions dialog;
+    // The main window's own dialog, so that the desktop keeps it above the
+    // main window (on Wayland, the compositor places it by it too).
+    frmInstructions dialog(this);
     dialog.exec();
 }
 
 void frmMRVDate::mnuHelpAbout_Click()
 {
-    frmAbout dialog;
+    frmAbout dialog(this);
     dialog.exec();
 }
 

@@ -1,9 +1,11 @@
-// The main window on a high-density screen. CTest runs this program with
-// QT_SCALE_FACTOR=2: the design is in twips, so the window must scale as a
-// whole, with every control inside its container, none over another and
-// every text whole.
+// The windows on high-density screens. CTest runs this program with
+// QT_SCALE_FACTOR 2, 1.5 and 1.25: the design is in twips, so the main
+// window must scale as a whole, with every control inside its container,
+// none over another, and every text of every window whole.
 
 #include "CaptionFit.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
 #include "frmMRVDate.h"
 
 #include <QApplication>
@@ -89,21 +91,26 @@ protected:
     std::unique_ptr<frmMRVDate> window;
 };
 
-TEST_F(HighDpiTest, RunsAtDevicePixelRatioTwo)
+// The scale CTest gives this run.
+qreal scale()
 {
-    ASSERT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("2")) << "run this test through CTest";
-    EXPECT_EQ(window->devicePixelRatio(), 2.0);
-    EXPECT_EQ(window->windowHandle()->devicePixelRatio(), 2.0);
+    return qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
 }
 
-TEST_F(HighDpiTest, WindowRendersAtTwiceItsSize)
+TEST_F(HighDpiTest, RunsAtTheScaleFactorGiven)
 {
-    // Logical sizes stay the design's; only the pixels double.
+    ASSERT_GT(scale(), 1.0) << "run this test through CTest";
+    EXPECT_EQ(window->devicePixelRatio(), scale());
+    EXPECT_EQ(window->windowHandle()->devicePixelRatio(), scale());
+}
+
+TEST_F(HighDpiTest, WindowRendersAtItsScale)
+{
+    // Logical sizes stay the design's; only the pixels grow.
     ASSERT_EQ(window->centralWidget()->size(), QSize(492, 187));
     const QPixmap shot = window->grab();
-    EXPECT_EQ(shot.devicePixelRatio(), 2.0);
-    EXPECT_EQ(shot.size(), window->size() * 2);
-    EXPECT_EQ(shot.deviceIndependentSize(), QSizeF(window->size()));
+    EXPECT_EQ(shot.devicePixelRatio(), scale());
+    EXPECT_EQ(shot.size(), (QSizeF(window->size()) * scale()).toSize());
     if (const QByteArray path = qgetenv("MRV_HIGHDPI_PNG"); !path.isEmpty()) {
         EXPECT_TRUE(shot.save(QString::fromLocal8Bit(path)));
     }
@@ -163,8 +170,15 @@ TEST_F(HighDpiTest, EveryTextIsWhole)
     ASSERT_NE(result, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !result->text().isEmpty(); }));
 
-    for (const std::string& misfit : mrv::test::captionMisfits(window.get()))
-        ADD_FAILURE() << misfit;
+    frmInstructions instructions;
+    frmAbout about;
+    for (QWidget* w : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&instructions),
+                       static_cast<QWidget*>(&about)}) {
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        for (const std::string& misfit : mrv::test::captionMisfits(w))
+            ADD_FAILURE() << misfit;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // converting with Enter or Convert, the refusals, the keyboard, the menu.
 #include "MainWindowFixture.h"
 
+#include "DesktopTheme.h"
 #include "QtTestHelpers.h"
 
 #include <QAccessible>
@@ -14,7 +15,6 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
-#include <qpa/qplatformtheme.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <vector>
@@ -344,13 +344,7 @@ TEST_F(MainWindowBehaviour, LeavingTheMenuBarKeepsTheEntrysCaretAndSelection)
 // plain, as the windows' own OK buttons are.
 TEST_F(MainWindowBehaviour, RefusalBoxesHavePlainOkButtonsUnderAnIconTheme)
 {
-    class IconButtonsTheme : public QPlatformTheme {
-    public:
-        QVariant themeHint(ThemeHint hint) const override
-        {
-            return hint == DialogButtonBoxButtonsHaveIcons ? QVariant(true) : QPlatformTheme::themeHint(hint);
-        }
-    } theme;
+    DesktopTheme theme;
     QPlatformTheme* const platformTheme = QGuiApplicationPrivate::platform_theme;
     QGuiApplicationPrivate::platform_theme = &theme;
     clickOption(1);
