@@ -130,11 +130,14 @@ TEST(LeadingNumberReadingFailures, MinusZeroIsAZeroWrittenPlainly)
     ASSERT_TRUE(value);
     EXPECT_EQ(*value, 0.0);
     char text[mrv::kMaxNumberText];
-    EXPECT_EQ(std::string_view(text, mrv::writeNumberText(text, *value, ".")), "0");
+    EXPECT_EQ(std::string(text, mrv::writeNumberText(text, *value, ".")), "0");
 }
 
 TEST(LeadingNumberReadingLocale, IgnoresACommaDecimalLocale)
 {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "this C library's locales all write \".\"";
+#endif
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the de_DE.UTF-8 locale must be generated";
