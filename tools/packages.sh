@@ -16,6 +16,15 @@ window_packages=(
 # libraries' packages, and dpkg-shlibdeps asks file which files are programs.
 package_packages=(dpkg-dev file)
 
+# The other toolchains' builds and their emulators (tools/test-toolchains.sh):
+# Clang's C++ library and GoogleTest's sources to build against it, MinGW-w64
+# and Wine, Emscripten (it brings Node).
+toolchain_packages=(
+  libc++-dev libc++abi-dev googletest
+  g++-mingw-w64-x86-64-posix wine64
+  emscripten
+)
+
 # Everything else the test command uses, on top of the window's and the
 # package's sets.
 test_packages=(
