@@ -8,6 +8,8 @@ window_packages=(
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
   fonts-liberation2
+  # exact floating-point reading and writing (header-only)
+  libfast-float-dev libfmt-dev
 )
 
 # Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the
@@ -17,6 +19,15 @@ package_packages=(dpkg-dev file)
 # The package's checks as Debian makes them (tools/test-package.sh): every
 # file's licence, lintian, and hardening-check (devscripts).
 package_check_packages=(reuse lintian devscripts)
+
+# The other toolchains' builds and their emulators (tools/test-toolchains.sh):
+# Clang's C++ library and GoogleTest's sources to build against it, MinGW-w64
+# and Wine, Emscripten (it brings Node).
+toolchain_packages=(
+  libc++-dev libc++abi-dev googletest
+  g++-mingw-w64-x86-64-posix wine64
+  emscripten
+)
 
 # Everything else the test command uses, on top of the window's and the
 # package's sets.

@@ -36,6 +36,8 @@ show_window_manager_skip() {
   done
 }
 show_window_manager_skip build
+# The core and the converter with Clang/libc++, MinGW-w64 under Wine, Emscripten under Node.
+bash tools/test-toolchains.sh
 bash tools/test-package.sh
 
 # libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a
