@@ -1,0 +1,60 @@
+"""Headless Chromium through WebDriver, and a static file server, for the
+page's tests and its benchmark. Both are started on 127.0.0.1 with a free
+port and a fresh profile, and stopped by their context managers."""
+import contextlib
+import functools
+import http.server
+import shutil
+import tempfile
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+
+class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+@contextlib.contextmanager
+def static_server(folder):
+    """Serves `folder` on http://127.0.0.1:PORT/ (a free port) until the block ends."""
+    handler = functools.partial(_QuietHandler, directory=str(folder))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    thread = threading.Thread(target=server.serve_forever, daemon=True)
+    thread.start()
+    try:
+        yield server, f"http://127.0.0.1:{server.server_address[1]}/"
+    finally:
+        server.shutdown()
+        server.server_close()
+        thread.join()
+
+
+def stop_server(server):
+    """Stops serving at once (the network "off"); the block's end does no more."""
+    server.shutdown()
+    server.server_close()
+
+
+@contextlib.contextmanager
+def chromium(width=800, height=600, lang=None):
+    profile = tempfile.mkdtemp(prefix="mrv-web-")
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage", "--allow-file-access-from-files=false",
+                 f"--user-data-dir={profile}", f"--window-size={width},{height}"):
+        options.add_argument(flag)
+    if lang:
+        options.add_argument(f"--lang={lang}")
+        options.add_experimental_option("prefs", {"intl.accept_languages": lang})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        yield driver
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
