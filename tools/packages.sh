@@ -1,9 +1,12 @@
 # The Debian 12 packages each purpose needs, one set per purpose; every
 # package is named once, here. Sourced by tools/setup-deps.sh.
 
+# The build tools, which the window program and the web page both need.
+build_tool_packages=(cmake ninja-build)
+
 # Building and running the window program (the run command).
 window_packages=(
-  g++ cmake ninja-build
+  g++ "${build_tool_packages[@]}"
   qt6-base-dev
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
@@ -13,6 +16,13 @@ window_packages=(
 # Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the
 # libraries' packages, and dpkg-shlibdeps asks file which files are programs.
 package_packages=(dpkg-dev file)
+
+# The web edition (tools/web.sh): the core compiled to WebAssembly, and a
+# static server for the built page.
+web_packages=(emscripten python3)
+
+# The web page's tests: headless Chromium driven through WebDriver.
+web_test_packages=(chromium chromium-driver python3-selenium)
 
 # Everything else the test command uses, on top of the window's and the
 # package's sets.

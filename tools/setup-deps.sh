@@ -2,7 +2,8 @@
 # Installs the missing Debian 12 packages of a set (tools/packages.sh):
 #   setup-deps.sh window    building and running the window program
 #   setup-deps.sh package   that and making the Debian package
-#   setup-deps.sh test      those and everything the tests need
+#   setup-deps.sh web       building and serving the web page
+#   setup-deps.sh test      all of those and everything the tests need
 # Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
 here=$(dirname "$0")
@@ -13,9 +14,13 @@ purpose=${1:-test}
 case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
-test) packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+web) packages=("${build_tool_packages[@]}" "${web_packages[@]}") ;;
+test)
+  packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
+    "${web_test_packages[@]}")
+  ;;
 *)
-  echo "usage: setup-deps.sh window|package|test" >&2
+  echo "usage: setup-deps.sh window|package|web|test" >&2
   exit 2
   ;;
 esac
