@@ -33,6 +33,7 @@ show_window_manager_skip() {
   fi
 }
 show_window_manager_skip build
+BUILD_DIR=build bash tools/test-web.sh # the web page: its core against the native one, the page in Chromium
 
 # libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a
 # fresh copy of its seed corpus, side by side. Any finding fails the run; the
