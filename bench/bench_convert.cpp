@@ -2,7 +2,7 @@
 // and of the leading-number reading alone.
 
 #include "Calendar.h"
-#include "Numeric.h"
+#include "NumberReader.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

@@ -7,7 +7,7 @@
 
 #include "BlockIo.h"
 #include "Calendar.h"
-#include "Numeric.h"
+#include "NumberReader.h"
 
 #include <algorithm>
 #include <clocale>

@@ -1,7 +1,10 @@
 #include "Calendar.h"
 
 #include "Digits.h"
-#include "Numeric.h"
+#include "DynamicNumber.h"
+#include "NumberReader.h"
+#include "NumberText.h"
+#include "Rounding.h"
 
 #include <cmath>
 #include <cstdint>

@@ -40,6 +40,18 @@ inline char* small(char* out, std::uint32_t value)
     return pair(out, low);
 }
 
+// A whole number below 100000, every year of the calendars, in 32-bit
+// digits; nullptr for any other value (a fraction, a larger number).
+inline char* smallWhole(char* out, double absolute)
+{
+    if (absolute < 100000.0) {
+        const auto whole = static_cast<std::uint32_t>(absolute);
+        if (static_cast<double>(whole) == absolute)
+            return small(out, whole);
+    }
+    return nullptr;
+}
+
 // A short text: a label, or a decimal separator, usually one byte.
 inline char* put(char* out, std::string_view text)
 {

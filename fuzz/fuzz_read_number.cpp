@@ -3,7 +3,7 @@
 // correctly rounded reader where the two grammars meet, and ignore blanks
 // and whatever follows the number, and read the same when fed in pieces.
 
-#include "Numeric.h"
+#include "NumberReader.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -11,6 +11,8 @@ window_packages=(
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
   fonts-liberation2
+  # exact floating-point reading and writing (header-only)
+  libfast-float-dev libfmt-dev
 )
 
 # Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the

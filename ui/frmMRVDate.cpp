@@ -1,8 +1,8 @@
 #include "frmMRVDate.h"
 
 #include "Calendar.h"
-#include "Numeric.h"
 #include "OpenWebPage.h"
+#include "Rounding.h"
 #include "UiStyle.h"
 #include "WebAddresses.h"
 #include "frmAbout.h"

@@ -1,5 +1,4 @@
 #include "Calendar.h"
-#include "Numeric.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
