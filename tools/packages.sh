@@ -1,8 +1,11 @@
 # The Debian 12 packages each purpose needs, one set per purpose; every
 # package is named once, here. Sourced by tools/setup-deps.sh.
 
-# The build tools, which the window program and the web page both need.
+# What every build of the core needs, the window program's and the web
+# page's: the build tools, and exact floating-point reading and writing
+# (header-only libraries).
 build_tool_packages=(cmake ninja-build)
+core_library_packages=(libfast-float-dev libfmt-dev)
 
 # Building and running the window program (the run command).
 window_packages=(
@@ -11,8 +14,7 @@ window_packages=(
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
   fonts-liberation2
-  # exact floating-point reading and writing (header-only)
-  libfast-float-dev libfmt-dev
+  "${core_library_packages[@]}"
 )
 
 # Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the

@@ -14,7 +14,7 @@ purpose=${1:-test}
 case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
-web) packages=("${build_tool_packages[@]}" "${web_packages[@]}") ;;
+web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_packages[@]}") ;;
 test)
   packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
     "${web_test_packages[@]}")

@@ -19,8 +19,9 @@ cmake --build "$native" --target mrvdate-convert >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mawk -f tools/batch-entries.awk | mawk -v step="${WEB_COMPARE_STEP:-1}" 'NR % step == 1' >"$work/entries.txt"
+mawk -f tools/batch-entries.awk | mawk -v step="${WEB_COMPARE_STEP:-1}" '(NR - 1) % step == 0' >"$work/entries.txt"
 entries=$(wc -l <"$work/entries.txt")
+((entries > 0)) || { echo "web: no entries to compare" >&2; exit 1; }
 failed=0
 for locale_separator in C:. de_DE.UTF-8:,; do
   locale=${locale_separator%:*}
