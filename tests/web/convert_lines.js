@@ -14,7 +14,8 @@ if (calendar === undefined || !separator) {
   process.exit(2);
 }
 
-require(path.resolve(modulePath))().then((core) => {
+const made = require(path.resolve(modulePath))();
+Promise.resolve(made.ready || made).then((core) => {
   const input = fs.readFileSync(0);
   const sep = Buffer.from(separator + '\0');
   const sepAt = core._malloc(sep.length);

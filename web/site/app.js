@@ -58,7 +58,10 @@
   }
 
   let converter = null;
-  const ready = window.createMrvCore().then((core) => {
+  // Compiled as the page loads; the factory hands back the module, whose
+  // `ready` settles once it can run.
+  const made = window.createMrvCore();
+  const ready = Promise.resolve(made.ready || made).then((core) => {
     converter = converterOf(core);
     window.mrvReadyAt = performance.now();
     document.documentElement.dataset.ready = 'true';
