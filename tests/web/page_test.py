@@ -291,6 +291,8 @@ def offline_after_first_visit(d, folder, slow):
         load(d, url)
         WebDriverWait(d, 20).until(lambda d: d.execute_script(
             "return !!navigator.serviceWorker.controller"))
+        installable = d.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        expect(installable, [], "installability errors")
         stop_server(server)
         d.refresh()
         try:
@@ -342,7 +344,7 @@ def main():
         results.append(run("German: decimal comma (--lang=de-DE), read with '.'", german_decimal_comma,
                            d, url, False))
     with chromium() as d:
-        results.append(run("reload with the network off after one visit", offline_after_first_visit,
+        results.append(run("installable; a reload with the network off after one visit", offline_after_first_visit,
                            d, SITE, False))
     print(f"web page: {sum(results)} of {len(results)} passed")
     return 0 if all(results) else 1
