@@ -100,7 +100,8 @@
     const end = txtInputBox.selectionEnd;
     const direction = txtInputBox.selectionDirection;
     quiet = true;
-    (to && to.isConnected && !to.closest('[hidden]') ? to : txtInputBox).focus();
+    const usable = to && to !== document.body && to.isConnected && !to.closest('[hidden]');
+    (usable ? to : txtInputBox).focus();
     quiet = false;
     if (document.activeElement === txtInputBox) txtInputBox.setSelectionRange(start, end, direction);
   }
@@ -181,7 +182,7 @@
     s: () => { optDate[0].checked = true; optDate_Click(0); },
     e: () => { optDate[1].checked = true; optDate_Click(1); },
     a: () => { optDate[2].checked = true; optDate_Click(2); },
-    d: () => { if (document.activeElement === txtInputBox) txtInputBox_GotFocus(); else txtInputBox.focus(); },
+    d: giveFocusToInputBox,
     c: cmdConvert_Click,
     h: MRV.commands.open,
   };
