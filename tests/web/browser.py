@@ -10,6 +10,7 @@ import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common import utils
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -38,6 +39,18 @@ def stop_server(server):
     server.server_close()
 
 
+class _LoopbackService(Service):
+    """The driver reached at 127.0.0.1: a bare system may have no /etc/hosts
+    to name "localhost", which is all Selenium's own service asks for."""
+
+    @property
+    def service_url(self):
+        return f"http://127.0.0.1:{self.port}"
+
+    def is_connectable(self):
+        return utils.is_connectable(self.port, "127.0.0.1")
+
+
 @contextlib.contextmanager
 def chromium(width=800, height=600, lang=None):
     profile = tempfile.mkdtemp(prefix="mrv-web-")
@@ -52,7 +65,7 @@ def chromium(width=800, height=600, lang=None):
         options.add_argument(f"--lang={lang}")
         options.add_experimental_option("prefs", {"intl.accept_languages": lang})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=_LoopbackService("/usr/bin/chromedriver"), options=options)
     try:
         yield driver
     finally:
