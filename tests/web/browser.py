@@ -4,9 +4,12 @@ port and a fresh profile, and stopped by their context managers."""
 import contextlib
 import functools
 import http.server
+import pathlib
 import shutil
+import subprocess
 import tempfile
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -53,21 +56,41 @@ class _LoopbackService(Service):
 
 @contextlib.contextmanager
 def chromium(width=800, height=600, lang=None):
-    profile = tempfile.mkdtemp(prefix="mrv-web-")
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--disable-dev-shm-usage", "--allow-file-access-from-files=false",
-                 f"--user-data-dir={profile}", f"--window-size={width},{height}"):
-        options.add_argument(flag)
+    """Headless Chromium with a fresh profile, started here and attached to
+    by the driver at 127.0.0.1 (the driver's own start would name the
+    browser "localhost", which a bare system without /etc/hosts cannot
+    resolve)."""
+    profile = pathlib.Path(tempfile.mkdtemp(prefix="mrv-web-"))
+    flags = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--disable-dev-shm-usage", "--remote-debugging-port=0", f"--user-data-dir={profile}",
+             f"--window-size={width},{height}"]
     if lang:
-        options.add_argument(f"--lang={lang}")
-        options.add_experimental_option("prefs", {"intl.accept_languages": lang})
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=_LoopbackService("/usr/bin/chromedriver"), options=options)
+        flags += [f"--lang={lang}", f"--accept-lang={lang}"]
+    browser = subprocess.Popen(["/usr/bin/chromium", *flags, "about:blank"], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    driver = None
     try:
+        # The browser writes the port it listens on into the profile.
+        port_file = profile / "DevToolsActivePort"
+        deadline = time.monotonic() + 60
+        while not (port_file.exists() and port_file.read_text().strip()):
+            if browser.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("chromium did not start")
+            time.sleep(0.05)
+        port = port_file.read_text().split()[0]
+        options = webdriver.ChromeOptions()
+        options.add_experimental_option("debuggerAddress", f"127.0.0.1:{port}")
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        driver = webdriver.Chrome(service=_LoopbackService("/usr/bin/chromedriver"), options=options)
         yield driver
     finally:
-        driver.quit()
+        if driver:
+            driver.quit()
+        browser.terminate()
+        try:
+            browser.wait(10)
+        except subprocess.TimeoutExpired:
+            browser.kill()
+            browser.wait()
         shutil.rmtree(profile, ignore_errors=True)
