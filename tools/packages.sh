@@ -21,6 +21,14 @@ window_packages=(
 # libraries' packages, and dpkg-shlibdeps asks file which files are programs.
 package_packages=(dpkg-dev file)
 
+# The other toolchains' builds and their emulators (tools/test-toolchains.sh):
+# Clang's C++ library and GoogleTest's sources to build against it, MinGW-w64
+# and Wine; Emscripten (it brings Node) is in the web set.
+toolchain_packages=(
+  libc++-dev libc++abi-dev googletest
+  g++-mingw-w64-x86-64-posix wine64
+)
+
 # The web edition (tools/web.sh): the core compiled to WebAssembly, and a
 # static server for the built page.
 web_packages=(emscripten python3)

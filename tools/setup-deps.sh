@@ -3,7 +3,8 @@
 #   setup-deps.sh window    building and running the window program
 #   setup-deps.sh package   that and making the Debian package
 #   setup-deps.sh web       building and serving the web page
-#   setup-deps.sh test      all of those and everything the tests need
+#   setup-deps.sh test      all of those and everything the tests need, the
+#                           other toolchains' builds included
 # Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
 here=$(dirname "$0")
@@ -16,8 +17,8 @@ window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
 web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_packages[@]}") ;;
 test)
-  packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
-    "${web_test_packages[@]}")
+  packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${toolchain_packages[@]}"
+    "${web_packages[@]}" "${web_test_packages[@]}")
   ;;
 *)
   echo "usage: setup-deps.sh window|package|web|test" >&2

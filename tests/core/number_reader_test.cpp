@@ -140,7 +140,13 @@ TEST(LeadingNumberReadingLocale, IgnoresACommaDecimalLocale)
 #endif
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the de_DE.UTF-8 locale must be generated";
+#ifdef _WIN32
+    const char* const commaLocale = "German_Germany.1252"; // Windows' name for it
+#else
+    const char* const commaLocale = "de_DE.UTF-8";
+#endif
+    ASSERT_NE(std::setlocale(LC_ALL, commaLocale), nullptr)
+        << "the " << commaLocale << " locale must be there";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(mrv::readLeadingNumber("361.98"), 361.98);
     EXPECT_EQ(mrv::readLeadingNumber("361,98"), 361.0);
