@@ -1,15 +1,20 @@
 # The Debian 12 packages each purpose needs, one set per purpose; every
 # package is named once, here. Sourced by tools/setup-deps.sh.
 
+# What every build of the core needs, the window program's and the web
+# page's: the build tools, and exact floating-point reading and writing
+# (header-only libraries).
+build_tool_packages=(cmake ninja-build)
+core_library_packages=(libfast-float-dev libfmt-dev)
+
 # Building and running the window program (the run command).
 window_packages=(
-  g++ cmake ninja-build
+  g++ "${build_tool_packages[@]}"
   qt6-base-dev
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
   fonts-liberation2
-  # exact floating-point reading and writing (header-only)
-  libfast-float-dev libfmt-dev
+  "${core_library_packages[@]}"
 )
 
 # Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the
@@ -22,12 +27,18 @@ package_check_packages=(reuse lintian devscripts)
 
 # The other toolchains' builds and their emulators (tools/test-toolchains.sh):
 # Clang's C++ library and GoogleTest's sources to build against it, MinGW-w64
-# and Wine, Emscripten (it brings Node).
+# and Wine; Emscripten (it brings Node) is in the web set.
 toolchain_packages=(
   libc++-dev libc++abi-dev googletest
   g++-mingw-w64-x86-64-posix wine64
-  emscripten
 )
+
+# The web edition (tools/web.sh): the core compiled to WebAssembly, and a
+# static server for the built page.
+web_packages=(emscripten python3)
+
+# The web page's tests: headless Chromium driven through WebDriver.
+web_test_packages=(chromium chromium-driver python3-selenium)
 
 # Everything else the test command uses, on top of the window's and the
 # package's sets.

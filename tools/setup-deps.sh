@@ -2,8 +2,9 @@
 # Installs the missing Debian 12 packages of a set (tools/packages.sh):
 #   setup-deps.sh window    building and running the window program
 #   setup-deps.sh package   that and making the Debian package
-#   setup-deps.sh test      those and everything the tests need, the other
-#                           toolchains' builds included
+#   setup-deps.sh web       building and serving the web page
+#   setup-deps.sh test      all of those and everything the tests need, the
+#                           other toolchains' builds included
 # Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
 here=$(dirname "$0")
@@ -14,9 +15,13 @@ purpose=${1:-test}
 case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
-test) packages=("${window_packages[@]}" "${package_packages[@]}" "${package_check_packages[@]}" "${test_packages[@]}" "${desktop_packages[@]}" "${toolchain_packages[@]}") ;;
+web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_packages[@]}") ;;
+test)
+  packages=("${window_packages[@]}" "${package_packages[@]}" "${package_check_packages[@]}" "${test_packages[@]}"
+    "${desktop_packages[@]}" "${toolchain_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}")
+  ;;
 *)
-  echo "usage: setup-deps.sh window|package|test" >&2
+  echo "usage: setup-deps.sh window|package|web|test" >&2
   exit 2
   ;;
 esac

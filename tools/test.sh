@@ -38,6 +38,7 @@ show_window_manager_skip() {
 show_window_manager_skip build
 # The core and the converter with Clang/libc++, MinGW-w64 under Wine, Emscripten under Node.
 bash tools/test-toolchains.sh
+BUILD_DIR=build bash tools/test-web.sh # the web page: its core against the native one, the page in Chromium
 bash tools/test-package.sh
 
 # libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a

@@ -1,0 +1,15 @@
+# Writes the service worker: the list of files it keeps and, as the name of
+# its store, a digest of their contents, so each changed build replaces it.
+set(digest_input "")
+set(quoted "")
+foreach(file IN LISTS FILES)
+  list(APPEND quoted "'${file}'")
+  if(NOT file STREQUAL "./")
+    file(SHA256 ${SITE}/${file} sum)
+    string(APPEND digest_input "${file} ${sum}\n")
+  endif()
+endforeach()
+string(SHA256 digest "${digest_input}")
+string(SUBSTRING ${digest} 0 16 MRV_SITE_DIGEST)
+list(JOIN quoted ", " MRV_SITE_FILES)
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
