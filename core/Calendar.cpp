@@ -136,7 +136,7 @@ ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view
                           std::string_view decimalSeparator)
 {
     ResultLine line;
-    switch (convertEntry(calendar, readLeadingNumber(text), text == "0", decimalSeparator, line)) {
+    switch (convertEntry(calendar, readLeadingNumber(text), namesYearZero(text), decimalSeparator, line)) {
     case ConversionOutcome::Kind::Converted:
         return ConversionOutcome::converted(std::string(line.line()));
     case ConversionOutcome::Kind::OutOfRange:

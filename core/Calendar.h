@@ -34,6 +34,13 @@ inline constexpr std::string_view kYearZeroMessage =
     "There is no such date as 0 AD.  The Gregorian calendar jumps from 1 BC to 1 AD.";
 inline constexpr std::string_view kYearZeroTitle = "MRV Date Convertor";
 
+// The one text the EY calendar refuses as the year zero: exactly "0", as
+// typed; "00", " 0" or "-0" read as 0 and convert.
+inline bool namesYearZero(std::string_view text)
+{
+    return text == "0";
+}
+
 // Converts the text exactly as typed (not trimmed) on the chosen calendar, or
 // with no calendar chosen. Numbers in the line are written with the given
 // decimal separator; reading always uses ".". Pure: keeps no state.
