@@ -35,3 +35,6 @@ test_packages=(
   desktop-file-utils appstream groff-base
 )
 
+# The batch converter's tests: its csv and jsonl read back by Python's csv
+# and json modules, readers independent of its own.
+cli_packages=(python3)

@@ -13,7 +13,7 @@ purpose=${1:-test}
 case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
-test) packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+test) packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${cli_packages[@]}") ;;
 *)
   echo "usage: setup-deps.sh window|package|test" >&2
   exit 2
