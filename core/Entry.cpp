@@ -22,9 +22,9 @@ EntryKind convertStrictly(CalendarKind calendar, const NumberReading& number, st
 {
     if (!number.whole)
         return EntryKind::NotANumber;
-    if (calendar == CalendarKind::EY && number.value && *number.value == 0.0) // -0 too
+    if (calendar == CalendarKind::EY && !number.overflow && number.value == 0.0) // -0 too
         return EntryKind::YearZero;
-    return entryKind(convertEntry(calendar, number.value, false, separator, out, pieces));
+    return entryKind(convertEntry(calendar, number.number(), false, separator, out, pieces));
 }
 
 } // namespace
@@ -46,8 +46,9 @@ EntryKind EntryReader::convert(CalendarKind calendar, Reading reading, std::stri
         return entryKind(
             mrv::convertEntry(calendar, number_.result(), isZeroText, decimalSeparator, line.text, line.at));
     }
-    return convertStrictly(calendar, {number_.result(), number_.wholeNumber()}, decimalSeparator, line.text,
-                           line.at);
+    const std::optional<double> value = number_.result();
+    return convertStrictly(calendar, {value.value_or(0.0), !value, number_.wholeNumber()}, decimalSeparator,
+                           line.text, line.at);
 }
 
 } // namespace mrv

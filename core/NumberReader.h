@@ -19,8 +19,10 @@ std::optional<double> readLeadingNumber(std::string_view text);
 // The same reading, and whether the text is wholly one number: blanks
 // before and after it only, at least one digit, nothing left over.
 struct NumberReading {
-    std::optional<double> value;
+    double value = 0.0;
+    bool overflow = false; // beyond the double range: no value
     bool whole = false;
+    std::optional<double> number() const { return overflow ? std::nullopt : std::optional<double>(value); }
 };
 NumberReading readNumber(std::string_view text);
 
