@@ -98,13 +98,4 @@ std::string_view message(const Answer& answer, char (&buffer)[kMessageCapacity])
     return {};
 }
 
-Numbers numbers(const ResultLine& line)
-{
-    // "361.98"; "4370 AD", "1 BC", "0 BC"; "AW 2284", "BW 84".
-    const std::string_view ey = line.ey();
-    const std::string_view eyDigits = ey.substr(0, ey.size() - 3);
-    const std::string_view aw = line.aw();
-    return {line.sc(), {ey.ends_with("BC") && eyDigits != "0", eyDigits}, {aw.front() == 'B', aw.substr(3)}};
-}
-
 } // namespace mrv::cli

@@ -11,20 +11,39 @@
 
 namespace mrv::cli {
 
+// Texts up to this long, nearly every entry, are escaped straight into a
+// block reserved in the output.
+inline constexpr std::size_t kShortText = 64;
+
+inline const char* tsvEscape(char c)
+{
+    return c == '\t'   ? "\\t"
+           : c == '\n' ? "\\n"
+           : c == '\r' ? "\\r"
+           : c == '\\' ? "\\\\"
+           : c == '\0' ? "\\0"
+                       : nullptr;
+}
+
 // A TSV field: tabs, line feeds, carriage returns, NULs and backslashes are
 // written \t, \n, \r, \0 and \\, so that every row keeps its fields.
 template <typename Out> void putTsvEscaped(Out& out, std::string_view text)
 {
+    if (text.size() <= kShortText) {
+        char* p = out.reserve(2 * kShortText);
+        for (const char c : text) {
+            const char* escape = static_cast<unsigned char>(c) > '\r' && c != '\\' ? nullptr : tsvEscape(c);
+            if (escape)
+                *p++ = escape[0], *p++ = escape[1];
+            else
+                *p++ = c;
+        }
+        out.commit(p);
+        return;
+    }
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char* escape = c == '\t'   ? "\\t"
-                             : c == '\n' ? "\\n"
-                             : c == '\r' ? "\\r"
-                             : c == '\\' ? "\\\\"
-                             : c == '\0' ? "\\0"
-                                         : nullptr;
-        if (escape) {
+        if (const char* escape = tsvEscape(text[i])) {
             out.put(text.substr(start, i - start));
             out.put(std::string_view(escape, 2));
             start = i + 1;
@@ -61,6 +80,18 @@ template <typename Out> void putCsvField(Out& out, std::string_view text)
     out.put('"');
     putCsvQuotedInside(out, text);
     out.put('"');
+}
+
+// Whether a text goes into a JSON string as it is: printable ASCII, no
+// quote, no backslash.
+inline bool jsonPlain(std::string_view text)
+{
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b > 0x7E || c == '"' || c == '\\')
+            return false;
+    }
+    return true;
 }
 
 // The inside of a JSON string, piece by piece: a UTF-8 sequence may be split
