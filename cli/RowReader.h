@@ -112,12 +112,13 @@ public:
         lineReturn_.pass(part, [this](std::string_view bytes) { take(bytes); });
     }
     // The end of a line: the end of the row, unless a quoted field goes on.
+    // Then the line end is the field's, once more of the row follows.
     void end()
     {
+        takeLineEnd();
         const bool heldReturn = lineReturn_.end();
         if (state_ == State::Quoted) {
-            const char lineEnd[] = {'\r', terminator_};
-            take(heldReturn ? std::string_view(lineEnd, 2) : std::string_view(lineEnd + 1, 1));
+            lineEnd_ = heldReturn ? 2 : 1;
             return;
         }
         endRow();
@@ -127,6 +128,7 @@ public:
     void finish()
     {
         if (state_ == State::Quoted) {
+            lineEnd_ = 0; // only the input's last line end
             sink_.row("\"");
             endRow();
         }
@@ -147,8 +149,20 @@ private:
             sink_.field(bytes);
     }
 
+    // The line end inside a quoted field, \r and the terminator or the
+    // terminator alone.
+    void takeLineEnd()
+    {
+        const char lineEnd[] = {'\r', terminator_};
+        const std::size_t size = lineEnd_;
+        lineEnd_ = 0;
+        if (size > 0)
+            take(std::string_view(lineEnd + 2 - size, size));
+    }
+
     void take(std::string_view bytes)
     {
+        takeLineEnd();
         sink_.row(bytes);
         while (!bytes.empty()) {
             switch (state_) {
@@ -203,6 +217,7 @@ private:
     LineReturn lineReturn_;
     std::size_t current_ = 1; // the field being read, 1-based
     State state_ = State::FieldStart;
+    std::size_t lineEnd_ = 0; // bytes of a line end inside quotes, not yet taken
 };
 
 } // namespace mrv::cli

@@ -111,7 +111,8 @@ TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
         {"x,\"a\"b,c\n", {{"x,\"a\"b,c", "ab", true}}},
         {"x\n,\n", {{"x", "", false}, {",", "", true}}},
         // Still inside quotes at the end: the quote is closed for the columns after it.
-        {"x,\"ab\n", {{"x,\"ab\n\"", "ab\n", true}}},
+        {"x,\"ab\n", {{"x,\"ab\"", "ab", true}}},
+        {"x,\"a\n\nb\r\n\r\n\"\n", {{"x,\"a\n\nb\r\n\r\n\"", "a\n\nb\r\n\r\n", true}}},
     };
     for (const Case& c : cases)
         expectRows(c, '\n', [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\n', r); });
