@@ -7,6 +7,7 @@
 #include "Escape.h"
 #include "WriteBytes.h"
 
+#include <cstring>
 #include <string_view>
 
 namespace mrv::cli {
@@ -78,8 +79,10 @@ private:
 };
 
 // RFC 4180: comma-separated fields, quoted only where they must be, records
-// ended by CR LF (by NUL with -z). An entry that arrives in pieces is always
-// quoted: its first piece is written before the rest is known.
+// ended by CR LF (by NUL with -z). An entry longer than kHeld bytes is
+// always quoted: one that arrives in pieces is written before its end is
+// known, and the same entry must be written the same way wherever the input's
+// blocks happen to end.
 class CsvWriter {
 public:
     explicit CsvWriter(char terminator) : end_(terminator == '\n' ? "\r\n" : std::string_view("\0", 1)) {}
@@ -97,25 +100,48 @@ public:
         }
         out.put(end_);
     }
-    template <typename Out> void entry(Out& out, std::string_view text) { putCsvField(out, text); }
+    static constexpr std::size_t kHeld = 256;
+
+    template <typename Out> void entry(Out& out, std::string_view text)
+    {
+        if (text.size() <= kHeld) {
+            putCsvField(out, text);
+            return;
+        }
+        out.put('"');
+        putCsvQuotedInside(out, text);
+        out.put('"');
+    }
     template <typename Out> void entryPiece(Out& out, std::string_view text)
     {
-        if (!quoted_)
+        if (!quoted_ && held_ + text.size() <= kHeld) {
+            std::memcpy(hold_ + held_, text.data(), text.size());
+            held_ += text.size();
+            return;
+        }
+        if (!quoted_) {
             out.put('"');
-        quoted_ = true;
+            putCsvQuotedInside(out, std::string_view(hold_, held_));
+            quoted_ = true;
+        }
         putCsvQuotedInside(out, text);
     }
     template <typename Out> void answer(Out& out, const Answer& answer)
     {
         if (quoted_)
             out.put('"');
+        else
+            putCsvField(out, std::string_view(hold_, held_));
         quoted_ = false;
+        held_ = 0;
         putAnswerColumns(out, ',', answer, [&](std::string_view text) { putCsvField(out, text); });
         out.put(end_);
     }
 
 private:
     std::string_view end_;
+    char hold_[kHeld]; // the first pieces of an entry, while it may still be short
+    std::size_t held_ = 0;
     bool quoted_ = false;
 };
 

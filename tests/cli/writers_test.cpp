@@ -85,6 +85,26 @@ TEST(Writers, EveryColumnOfEveryKind)
               "\"sc_value\":null,\"ey_year\":null,\"aw_year\":null}\n");
 }
 
+// However an entry arrives, whole or cut anywhere, csv writes it alike: a
+// long one always quoted.
+TEST(Writers, CsvWritesAnEntryAlikeWholeOrInPieces)
+{
+    for (const std::string& entry : {"a"s, "a,b"s, std::string(256, 'x'), std::string(257, 'x')}) {
+        StringOut whole;
+        CsvWriter csv('\n');
+        csv.entry(whole, entry);
+        csv.answer(whole, refused(AnswerKind::YearZero));
+        EXPECT_EQ(whole.text.starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
+        for (std::size_t cut = 0; cut <= entry.size(); cut += 1 + cut / 8) {
+            StringOut pieces;
+            csv.entryPiece(pieces, std::string_view(entry).substr(0, cut));
+            csv.entryPiece(pieces, std::string_view(entry).substr(cut));
+            csv.answer(pieces, refused(AnswerKind::YearZero));
+            EXPECT_EQ(pieces.text, whole.text) << entry.size() << " cut at " << cut;
+        }
+    }
+}
+
 TEST(Writers, HeadersAndAnEntryInPieces)
 {
     StringOut out;
@@ -95,7 +115,7 @@ TEST(Writers, HeadersAndAnEntryInPieces)
     csv.answer(out, refused(AnswerKind::YearZero));
     csv.appendedHeader(out);
     EXPECT_EQ(out.text, "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
-                        "\"2002\",,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
+                        "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
                         "from 1 BC to 1 AD.,,,\r\n"
                         ",sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n");
     out.text.clear();
