@@ -3,6 +3,7 @@
 #include <charconv>
 #include <getopt.h>
 #include <optional>
+#include <vector>
 
 namespace mrv::cli {
 namespace {
@@ -30,25 +31,46 @@ bool isEntry(std::string_view arg)
     return arg.size() < 2 || arg[0] != '-' || (arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.';
 }
 
-// The option named by the argument getopt_long stopped at, for a message:
-// "--fo" of "--fo=x", or "-q" when a short option was not known.
-std::string offending(const char* arg, int shortOption)
+// The option an argument names, for a message: "--fo" of "--fo=x", or the
+// short option getopt_long refused within a group such as "-zq".
+std::string optionNamed(std::string_view arg, int shortOption)
 {
-    std::string_view text = arg ? arg : "";
-    if (text.starts_with("--"))
-        return std::string(text.substr(0, text.find('=')));
+    if (arg.starts_with("--"))
+        return std::string(arg.substr(0, arg.find('=')));
     return std::string("-") + static_cast<char>(shortOption);
 }
 
-// An unknown long option that is the prefix of several known ones.
-std::string ambiguity(std::string_view name)
+// The long options that a name (without "--") may stand for: itself
+// exactly, or every one it is a prefix of.
+std::vector<const option*> longOptionsNamed(std::string_view name)
 {
-    std::string matches;
-    name.remove_prefix(2);
-    for (const option& o : kLongOptions)
-        if (o.name && !name.empty() && std::string_view(o.name).starts_with(name))
-            matches += (matches.empty() ? "" : ", ") + std::string("--") + o.name;
-    return matches.find(',') != std::string::npos ? matches : std::string();
+    std::vector<const option*> matches;
+    for (const option& o : kLongOptions) {
+        if (!o.name || name.empty() || !std::string_view(o.name).starts_with(name))
+            continue;
+        if (name == o.name)
+            return {&o};
+        matches.push_back(&o);
+    }
+    return matches;
+}
+
+// Why getopt_long refused the argument `arg`.
+std::string refusal(std::string_view arg, int shortOption)
+{
+    const std::string name = optionNamed(arg, shortOption);
+    if (!arg.starts_with("--"))
+        return "unknown option '" + name + "'";
+    const std::vector<const option*> matches = longOptionsNamed(std::string_view(name).substr(2));
+    if (matches.size() == 1 && matches.front()->has_arg == no_argument)
+        return "option '--" + std::string(matches.front()->name) + "' takes no value";
+    if (matches.size() > 1) {
+        std::string names;
+        for (const option* o : matches)
+            names += (names.empty() ? "--" : ", --") + std::string(o->name);
+        return "option '" + name + "' is ambiguous: " + names;
+    }
+    return "unknown option '" + name + "'";
 }
 
 std::optional<Format> formatFromName(std::string_view name)
@@ -84,6 +106,9 @@ Request parseOptions(int argc, char** argv)
     getopt_long(1, argv, kShortOptions, kLongOptions, nullptr);
     optind = 1;
     while (optind < argc) {
+        // The argument getopt_long reads next: it stays on a group of short
+        // options until the group's last one, so this names the argument an
+        // error is about.
         const std::string_view arg = argv[optind];
         // Entries are taken here, before getopt_long could read "-5" as an
         // option; never in the middle of a group of short options, as no
@@ -134,21 +159,13 @@ Request parseOptions(int argc, char** argv)
             request.what = Request::What::Version;
             return request;
         case ':': {
-            const std::string name = offending(argv[optind - 1], optopt);
             const char* what = optopt == kFormat  ? "a format (line, tsv, csv or jsonl)"
                                : optopt == kField ? "a field number"
                                                   : "a calendar (sc, ey or aw)";
-            return usage("option '" + name + "' needs " + what);
+            return usage("option '" + optionNamed(arg, optopt) + "' needs " + what);
         }
-        default: {
-            // getopt_long has stepped past a long option it refused, but
-            // not past a short one in the middle of a group.
-            const char* last = optopt ? nullptr : argv[optind - 1];
-            const std::string name = offending(last, optopt);
-            if (const std::string matches = ambiguity(name); !matches.empty())
-                return usage("option '" + name + "' is ambiguous: " + matches);
-            return usage("unknown option '" + name + "'");
-        }
+        default:
+            return usage(refusal(arg, optopt));
         }
     }
     if (!from)
