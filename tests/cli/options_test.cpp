@@ -1,6 +1,7 @@
 // The batch converter's command line, parsed directly.
 #include "Options.h"
 
+#include <deque>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -11,14 +12,16 @@ using mrv::CalendarKind;
 using mrv::cli::Format;
 using mrv::cli::Request;
 
-Request parse(std::vector<std::string> args)
+// Entries are views of the arguments, which therefore live as long as the
+// test program does.
+Request parse(const std::vector<std::string>& args)
 {
-    args.insert(args.begin(), "mrvdate-convert");
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
+    static std::deque<std::string> kept;
+    std::vector<char*> argv{kept.emplace_back("mrvdate-convert").data()};
+    for (const std::string& a : args)
+        argv.push_back(kept.emplace_back(a).data());
     argv.push_back(nullptr);
-    return mrv::cli::parseOptions(static_cast<int>(args.size()), argv.data());
+    return mrv::cli::parseOptions(static_cast<int>(argv.size() - 1), argv.data());
 }
 
 std::vector<std::string> entriesOf(const Request& r)
