@@ -19,6 +19,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace {
 
@@ -68,7 +69,7 @@ int convertAll(const Options& options, const Conversion& conversion, mrv::Output
         if (options.field > 0) {
             FieldLoop<Writer, mrv::Output> loop(out, writer, conversion, options.field, options.header);
             int readError = 0;
-            if (options.format == Format::Csv) {
+            if constexpr (std::is_same_v<Writer, CsvWriter>) { // rows are read in the format they are written
                 CsvRowReader rows(options.field, options.nul ? '\0' : '\n', loop);
                 readError = feed(options, out, rows);
                 rows.finish();
