@@ -9,14 +9,33 @@
 #include <cstring>
 #include <string_view>
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace mrv {
+
+// Windows opens the standard streams in text mode, which writes "\r\n" for
+// each "\n" and takes a Ctrl+Z byte for the end of the input. Entries and
+// answers are bytes: every build reads and writes the same ones, line feeds
+// (a "\r" before one is taken off an entry anyway).
+inline void useBinaryStandardStreams()
+{
+#ifdef _WIN32
+    _setmode(0, _O_BINARY);
+    _setmode(1, _O_BINARY);
+    _setmode(2, _O_BINARY);
+#endif
+}
 
 // Standard output through one fixed block. The first failed write is kept;
 // nothing is written after it.
 class Output {
 public:
     static constexpr std::size_t kSize = 1 << 16;
+
+    Output() { useBinaryStandardStreams(); }
 
     bool ok() const { return error_ == 0; }
     int error() const { return error_; }

@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <cstring>
+#include <fast_float/fast_float.h>
 #include <system_error>
 
 namespace mrv {
@@ -287,13 +288,15 @@ std::optional<double> NumberReader::result() const
     if (magnitude < 0)
         *p++ = '-';
     p = digits::small(p, static_cast<std::uint32_t>(magnitude < 0 ? -magnitude : magnitude));
-    // from_chars is exactly rounded and never looks at the process locale.
+    // Exactly rounded for any number of digits, and blind to the process
+    // locale. It reports no range error: beyond the double range it gives
+    // infinity, below it zero.
     double value = 0.0;
-    auto [end, ec] = std::from_chars(text, p, value);
-    if (ec == std::errc::result_out_of_range)
-        return magnitude > 0 ? std::nullopt : std::optional<double>(zero);
+    const auto [end, ec] = fast_float::from_chars(text, p, value);
     if (ec != std::errc() || end != p)
         return zero; // unreachable: the text is well formed
+    if (std::isinf(value))
+        return std::nullopt;
     return c_.negative ? -value : value;
 }
 

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fmt/compile.h>
+#include <fmt/format.h>
 #include <string>
 
 namespace mrv {
@@ -45,7 +47,7 @@ char* writeInteger(char* out, std::uint64_t v)
 }
 
 // Digits and decimal exponent of a value rounded to `significant` digits,
-// exactly from its binary value (to_chars rounds exact ties to even).
+// exactly from its binary value, exact ties to the even digit.
 struct Decimal {
     std::string digits; // no trailing zeros, at least one digit
     int exponent = 0;   // power of ten of the first digit
@@ -54,9 +56,8 @@ struct Decimal {
 Decimal toSignificant(double value, int significant)
 {
     std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::scientific, significant - 1);
-    std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    char* const end = fmt::format_to(buffer.data(), FMT_COMPILE("{:.{}e}"), value, significant - 1);
+    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     Decimal d;
     if (!text.empty() && text.front() == '-')
         text.remove_prefix(1); // the caller writes the sign
@@ -157,9 +158,8 @@ char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalS
     // fall to the side their binary value lies on. No value this large rounds
     // to zero.
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                std::chars_format::fixed, 2);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    char* const end = fmt::format_to(buffer, FMT_COMPILE("{:.2f}"), static_cast<double>(value));
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t point = text.find('.');
     out = put(out, text.substr(0, point));
     out = put(out, decimalSeparator);

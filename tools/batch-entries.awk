@@ -39,6 +39,19 @@ BEGIN {
     for (j = 0; j < n; j++) d = d int(rand() * 10)
     printf "%s.%se%d\n", substr(d, 1, 3), substr(d, 4), int(rand() * 8) - 4
   }
+  # Exact binary ties of the writers, written out exactly: SC dates whose
+  # hundredfold has a fraction of 1/2 to 1/128 (EY singles whose 8th and last
+  # significant digit is a 5, rounded to 7), and EY years with 16 significant
+  # digits, the last a 5 (doubles rounded to 15).
+  for (h = 1147; h <= 66681; h += 23)
+    for (j = 2; j < 256; j += 2) {
+      n = h * 256 + j
+      printf "%d.%010.0f\n", int(n / 25600), (n % 25600) * 390625
+    }
+  for (y = 10000; y <= 34853; y += 13)
+    for (j = 1; j < 2048; j += 16) printf "%s%d.%011.0f\n", (y % 2 ? "-" : ""), y, j * 48828125
+  for (y = 1000; y <= 9999; y += 37)
+    for (j = 1; j < 4096; j += 32) printf "%d.%012.0f\n", y, j * 244140625
   # Random decimals as users and scripts write them: 1 to 12 significant
   # digits, with and without an exponent.
   for (i = 0; i < 1000000; i++) {

@@ -8,11 +8,22 @@ window_packages=(
   # the window manager is asked for window frames over Qt's X connection
   libxcb1-dev
   fonts-liberation2
+  # exact floating-point reading and writing (header-only)
+  libfast-float-dev libfmt-dev
 )
 
 # Making the Debian package: cpack asks dpkg-shlibdeps (dpkg-dev) for the
 # libraries' packages, and dpkg-shlibdeps asks file which files are programs.
 package_packages=(dpkg-dev file)
+
+# The other toolchains' builds and their emulators (tools/test-toolchains.sh):
+# Clang's C++ library and GoogleTest's sources to build against it, MinGW-w64
+# and Wine, Emscripten (it brings Node).
+toolchain_packages=(
+  libc++-dev libc++abi-dev googletest
+  g++-mingw-w64-x86-64-posix wine64
+  emscripten
+)
 
 # Everything else the test command uses, on top of the window's and the
 # package's sets.

@@ -2,7 +2,8 @@
 # Installs the missing Debian 12 packages of a set (tools/packages.sh):
 #   setup-deps.sh window    building and running the window program
 #   setup-deps.sh package   that and making the Debian package
-#   setup-deps.sh test      those and everything the tests need
+#   setup-deps.sh test      those and everything the tests need, the other
+#                           toolchains' builds included
 # Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
 here=$(dirname "$0")
@@ -13,7 +14,8 @@ purpose=${1:-test}
 case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
-test) packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${cli_packages[@]}") ;;
+test) packages=("${window_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${toolchain_packages[@]}"
+  "${cli_packages[@]}") ;;
 *)
   echo "usage: setup-deps.sh window|package|test" >&2
   exit 2

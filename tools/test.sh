@@ -33,6 +33,8 @@ show_window_manager_skip() {
   fi
 }
 show_window_manager_skip build
+# The core and the converter with Clang/libc++, MinGW-w64 under Wine, Emscripten under Node.
+bash tools/test-toolchains.sh
 
 # libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a
 # fresh copy of its seed corpus, side by side. Any finding fails the run; the

@@ -130,14 +130,23 @@ TEST(LeadingNumberReadingFailures, MinusZeroIsAZeroWrittenPlainly)
     ASSERT_TRUE(value);
     EXPECT_EQ(*value, 0.0);
     char text[mrv::kMaxNumberText];
-    EXPECT_EQ(std::string_view(text, mrv::writeNumberText(text, *value, ".")), "0");
+    EXPECT_EQ(std::string(text, mrv::writeNumberText(text, *value, ".")), "0");
 }
 
 TEST(LeadingNumberReadingLocale, IgnoresACommaDecimalLocale)
 {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "this C library's locales all write \".\"";
+#endif
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the de_DE.UTF-8 locale must be generated";
+#ifdef _WIN32
+    const char* const commaLocale = "German_Germany.1252"; // Windows' name for it
+#else
+    const char* const commaLocale = "de_DE.UTF-8";
+#endif
+    ASSERT_NE(std::setlocale(LC_ALL, commaLocale), nullptr)
+        << "the " << commaLocale << " locale must be there";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(mrv::readLeadingNumber("361.98"), 361.98);
     EXPECT_EQ(mrv::readLeadingNumber("361,98"), 361.0);
