@@ -72,20 +72,10 @@ struct Numbers {
     std::string_view sc;
     SignedNumber ey, aw;
 };
+
 [[gnu::always_inline]] inline Numbers numbers(const ResultLine& line)
 {
-    // "361.98"; "4370 AD", "1 BC", "0 BC"; "AW 2284", "BW 84".
-    const std::string_view ey = line.ey();
-    const std::string_view eyDigits = ey.substr(0, ey.size() - 3);
-    const std::string_view aw = line.aw();
-    return {line.sc(), {ey.back() == 'C' && eyDigits != "0", eyDigits}, {aw.front() == 'B', aw.substr(3)}};
-}
-
-template <typename Out> void putNumber(Out& out, SignedNumber number)
-{
-    if (number.negative)
-        out.put('-');
-    out.put(number.digits);
+    return {line.sc(), {line.at.eyBelowZero, line.eyYear()}, {line.at.awBelowZero, line.awYear()}};
 }
 
 } // namespace mrv::cli

@@ -66,6 +66,13 @@ TEST(Writers, EveryColumnOfEveryKind)
 
     EXPECT_EQ(written(TsvWriter('\n'), bc, "-1"), "-1\t318.26\t1 BC\tBW 2087\t\t\t318.26\t-1\t-2087\n");
     EXPECT_EQ(written(TsvWriter('\n'), ad, "2002"), "2002\t338.30\t2002 AD\tBW 84\t\t\t338.30\t2002\t-84\n");
+    // The year 0, written "0 BC", is no negative year.
+    mrv::ResultLine yearZero;
+    ASSERT_EQ(mrv::convertEntry(mrv::CalendarKind::AW, mrv::Reading::Strict, "-2086", ".", yearZero.text,
+                                yearZero.at),
+              mrv::EntryKind::Converted);
+    EXPECT_EQ(written(TsvWriter('\n'), converted(yearZero), "-2086"),
+              "-2086\t318.28\t0 BC\tBW 2086\t\t\t318.28\t0\t-2086\n");
     EXPECT_EQ(written(TsvWriter('\n'), fraction, "1e-7"),
               "1e-7\t318.28\t1E-07 AD\tBW 2086\t\t\t318.28\t1E-07\t-2086\n");
     EXPECT_EQ(
