@@ -374,7 +374,11 @@ long memoryLimitKib()
         return kFixedKib;
     static const long baseline =
         stream({"--from", "sc"}, [](const Writer& write) { write("361.98\n"); }).peakKib;
-    return baseline + kFixedKib;
+    // Node's own peak rises by 7 to 10 MiB over a gigabyte of input, more than
+    // the fixed buffers' share; a converter that kept its line would still
+    // pass that bound a hundredfold.
+    const bool emulated = converter() != std::string_view(MRVDATE_CONVERT_EXE);
+    return baseline + (emulated ? 2 * kFixedKib : kFixedKib);
 }
 
 // Memory does not grow with the line: a number of 1.1 GB still reads exactly
