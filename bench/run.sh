@@ -7,20 +7,29 @@
 # stock-Qt window with the same controls, a bare window and a bare window
 # with one text label. Prints a short table.
 # Needs the test set of tools/packages.sh (Google Benchmark, mawk, time).
+# "bench/run.sh batch" runs the batch converter's part alone, without Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${BUILD_DIR:-build-bench}
+part=${1:-all}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
-  >/dev/null
-cmake --build "$build" -j "${JOBS:-2}" --target bench_convert mrvdate-convert io_floor \
-  startup_window startup_stock startup_bare startup_label rounds \
-  >/dev/null
+if [ "$part" = batch ]; then
+  build=${BUILD_DIR:-build-bench-batch}
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
+    -DMRVDATE_BUILD_GUI=OFF >/dev/null
+  cmake --build "$build" -j "${JOBS:-2}" --target mrvdate-convert io_floor rounds >/dev/null
+else
+  build=${BUILD_DIR:-build-bench}
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_BUILD_BENCH=ON -DBUILD_TESTING=OFF \
+    >/dev/null
+  cmake --build "$build" -j "${JOBS:-2}" --target bench_convert mrvdate-convert io_floor \
+    startup_window startup_stock startup_bare startup_label rounds \
+    >/dev/null
+fi
 
 # convert, CPU nanoseconds per call (Google Benchmark CSV: name,iterations,real_time,cpu_time,...).
-"$build/bench/bench_convert" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+[ "$part" = batch ] || "$build/bench/bench_convert" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=csv 2>/dev/null >"$work/convert.csv"
 convert_ns() { awk -F, -v n="\"BM_Convert$1_median\"" '$1 == n { printf "%.0f", $4 }' "$work/convert.csv"; }
 
@@ -30,6 +39,9 @@ awk 'BEGIN { for (i = 0; i < 1000000; i++) { h = 1147 + (i * 7919) % 65535; prin
   >"$work/sc.txt"
 awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%d\n", -30681 + (i * 7919) % 65535 }' >"$work/ey.txt"
 awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%d\n", -32767 + (i * 7919) % 63449 }' >"$work/aw.txt"
+# The EY entries as the second column of a table, for --field.
+awk '{ printf "%d,%s\r\n", NR, $0 }' "$work/ey.txt" >"$work/ey.csv"
+awk '{ printf "%d\t%s\n", NR, $0 }' "$work/ey.txt" >"$work/ey.tsv"
 converter="$build/cli/mrvdate-convert"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 cmp -s <("$converter" --from sc <"$work/sc.txt") <(mawk -f bench/sc-peer.awk "$work/sc.txt") ||
@@ -46,6 +58,14 @@ cpu=${BENCH_CPU:-$(($(nproc) - 1))}
     printf 'conv-%s\t1\t%s\t%s\t--from\t%s\n' $c "$work/$c.txt" "$converter" $c # EY 0 is refused
   done
   printf 'mawk-sc\t0\t-\t%s\t-f\tbench/sc-peer.awk\t%s\n' "$(command -v mawk)" "$work/sc.txt"
+  # The other formats, and columns of a table, on the same EY entries.
+  printf 'lenient-ey\t1\t%s\t%s\t--from\tey\t--lenient\n' "$work/ey.txt" "$converter"
+  for f in tsv jsonl csv; do
+    printf '%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\n' $f "$work/ey.txt" "$converter" $f
+  done
+  for f in tsv csv; do
+    printf 'field-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\t--field\t2\n' $f "$work/ey.$f" "$converter" $f
+  done
 } | taskset -c "$cpu" "$build/bench/rounds" "${BATCH_ROUNDS:-25}" >"$work/batch.txt"
 # Median CPU ms of a run; for a million entries, ms is ns an entry.
 median_of() { awk -v r="$1" '$1 == r { printf "%.1f", $3 }' "$work/batch.txt"; }
@@ -56,7 +76,39 @@ peak_line=$({ printf '0.'; head -c 1000000000 /dev/zero | tr '\0' 0; printf '1e9
   /usr/bin/time -f %M "$converter" --from sc 2>&1 >"$work/line.out" | tail -1) || true
 grep -q 'out of range' "$work/line.out" || { echo "the 1 GB entry was not refused" >&2; exit 1; }
 peak_zero=$(/usr/bin/time -f %M timeout 10 "$converter" --from sc </dev/zero 2>&1 >/dev/null | tail -1) || true
+# And a 1 GB table row, its first field quoted and full of commas.
+peak_row=$({ printf '"'; head -c 1000000000 /dev/zero | tr '\0' ,; printf '",2002\r\n'; } |
+  /usr/bin/time -f %M "$converter" --from ey --format csv --field 2 2>&1 >/dev/null | tail -1) || true
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
+batch_table() {
+  for c in sc ey aw; do
+    conv=$(median_of conv-$c)
+    floor=$(median_of floor-$c)
+    peer=""
+    [ $c = sc ] && peer="; mawk $(median_of mawk-sc) ns: $(ratio "$(median_of mawk-sc)" "$conv")× the converter"
+    echo "| batch converter, 1,000,000 ${c^^} entries | $conv ns an entry; I/O floor $floor ns: $(ratio "$conv" "$floor")×$peer | ≤ 45 ns, ≤ 5× floor |"
+  done
+  floor=$(median_of floor-ey)
+  tsv=$(median_of tsv-ey)
+  echo "| the same EY entries, --lenient | $(median_of lenient-ey) ns: $(ratio "$(median_of lenient-ey)" "$(median_of conv-ey)")× the strict reading | |"
+  for f in tsv jsonl; do
+    echo "| the same EY entries, --format $f | $(median_of $f-ey) ns; I/O floor: $(ratio "$(median_of $f-ey)" "$floor")× | ≤ 45 ns, ≤ 5× floor |"
+  done
+  echo "| the same EY entries, --format csv | $(median_of csv-ey) ns: $(ratio "$(median_of csv-ey)" "$tsv")× tsv | ≤ 2× tsv |"
+  for f in csv tsv; do
+    echo "| the same EY entries as field 2 of a $f table, --field 2 | $(median_of field-$f-ey) ns: $(ratio "$(median_of field-$f-ey)" "$tsv")× tsv | ≤ 2× tsv |"
+  done
+  echo "| batch converter, peak memory | 1 GB line: $(mib "$peak_line") MiB; 10 s of /dev/zero: $(mib "$peak_zero") MiB; 1 GB csv row with --field: $(mib "$peak_row") MiB | < 8 MiB |"
+}
+if [ "$part" = batch ]; then
+  echo "| Measure | Result | Goal |"
+  echo "|---|---|---|"
+  batch_table
+  echo
+  echo "Medians of ${BATCH_ROUNDS:-25} interleaved rounds on processor $cpu; $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
+  exit 0
+fi
 
 # Start-up: each program ends right after its window's first paint; the
 # four run in turn, round after round (ROUNDS, 60 by default).
@@ -78,14 +130,7 @@ echo "|---|---|---|"
 for c in SC EY AW; do
   echo "| convert, $c entries | $(convert_ns $c) ns CPU per call | < 200 ns |"
 done
-for c in sc ey aw; do
-  conv=$(median_of conv-$c)
-  floor=$(median_of floor-$c)
-  peer=""
-  [ $c = sc ] && peer="; mawk $(median_of mawk-sc) ns: $(ratio "$(median_of mawk-sc)" "$conv")× the converter"
-  echo "| batch converter, 1,000,000 ${c^^} entries | $conv ns an entry; I/O floor $floor ns: $(ratio "$conv" "$floor")×$peer | ≤ 45 ns, ≤ 5× floor |"
-done
-echo "| batch converter, peak memory | 1 GB line: $(awk -v k="$peak_line" 'BEGIN { printf "%.1f", k / 1024 }') MiB; 10 s of /dev/zero: $(awk -v k="$peak_zero" 'BEGIN { printf "%.1f", k / 1024 }') MiB | < 8 MiB |"
+batch_table
 diff_mib() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f", a - b }'; }
 echo "| start-up to first paint vs stock-Qt window | $window_ms ms vs $stock_ms ms: $(ratio "$window_ms" "$stock_ms")× | ≤ 0.97× |"
 echo "| peak resident memory vs stock-Qt window | $window_mib MiB vs $stock_mib MiB: $(diff_mib "$window_mib" "$stock_mib") MiB | ≤ stock |"

@@ -56,6 +56,8 @@ void writeResultLine(const Working& w, std::string_view separator, char* const b
     out = w.eyValue.writeAbsText(out, separator);
     out = put(out, w.eyValue > 0.0 ? " AD" : " BC");
     at.eyEnd = static_cast<std::size_t>(out - begin);
+    at.eyBelowZero = w.eyValue.value() < 0.0;
+    at.awBelowZero = w.awValue < 0;
     out = put(out, "  -  ");
     at.awBegin = static_cast<std::size_t>(out - begin);
     out = put(out, w.awValue < 0 ? "BW " : "AW ");
@@ -136,7 +138,7 @@ ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view
                           std::string_view decimalSeparator)
 {
     ResultLine line;
-    switch (convertEntry(calendar, readLeadingNumber(text), text == "0", decimalSeparator, line)) {
+    switch (convertEntry(calendar, readLeadingNumber(text), namesYearZero(text), decimalSeparator, line)) {
     case ConversionOutcome::Kind::Converted:
         return ConversionOutcome::converted(std::string(line.line()));
     case ConversionOutcome::Kind::OutOfRange:

@@ -34,6 +34,13 @@ inline constexpr std::string_view kYearZeroMessage =
     "There is no such date as 0 AD.  The Gregorian calendar jumps from 1 BC to 1 AD.";
 inline constexpr std::string_view kYearZeroTitle = "MRV Date Convertor";
 
+// The one text the EY calendar refuses as the year zero: exactly "0", as
+// typed; "00", " 0" or "-0" read as 0 and convert.
+inline bool namesYearZero(std::string_view text)
+{
+    return text == "0";
+}
+
 // Converts the text exactly as typed (not trimmed) on the chosen calendar, or
 // with no calendar chosen. Numbers in the line are written with the given
 // decimal separator; reading always uses ".". Pure: keeps no state.
@@ -42,9 +49,12 @@ ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view
 
 // Where each calendar's piece of a result line lies: "361.98", "4370 AD",
 // "AW 2284", the pieces without the "SC " and "EY " labels; the AW piece
-// keeps its era, "AW" or "BW", and runs to the end of the line.
+// keeps its era, "AW" or "BW", and runs to the end of the line. The EY and
+// AW years are below zero, as entries are typed, when their eras are BC
+// (not the year 0, which is written "0 BC") and BW.
 struct LinePieces {
     std::size_t scBegin = 0, scEnd = 0, eyBegin = 0, eyEnd = 0, awBegin = 0, size = 0;
+    bool eyBelowZero = false, awBelowZero = false;
 };
 
 // A result line written in place, without allocating: for callers that write
@@ -58,6 +68,9 @@ struct ResultLine {
     std::string_view sc() const { return line().substr(at.scBegin, at.scEnd - at.scBegin); }
     std::string_view ey() const { return line().substr(at.eyBegin, at.eyEnd - at.eyBegin); }
     std::string_view aw() const { return line().substr(at.awBegin); }
+    // The years' digits without their eras: "4370", "2284".
+    std::string_view eyYear() const { return ey().substr(0, ey().size() - 3); }
+    std::string_view awYear() const { return aw().substr(3); }
 
     char text[kCapacity];
     LinePieces at;

@@ -16,6 +16,16 @@ namespace mrv {
 // "361.98") in one pass, anything else through a NumberReader fed once.
 std::optional<double> readLeadingNumber(std::string_view text);
 
+// The same reading, and whether the text is wholly one number: blanks
+// before and after it only, at least one digit, nothing left over.
+struct NumberReading {
+    double value = 0.0;
+    bool overflow = false; // beyond the double range: no value
+    bool whole = false;
+    std::optional<double> number() const { return overflow ? std::nullopt : std::optional<double>(value); }
+};
+NumberReading readNumber(std::string_view text);
+
 // The same reading fed piece by piece, in fixed memory whatever the text's
 // length. Only what can decide the double is kept: the first significant
 // digits, whether a non-zero digit follows them, and exact counts of the rest.
@@ -25,6 +35,8 @@ public:
     // Once true, nothing fed later can change the result.
     bool done() const { return c_.state == State::Done; }
     std::optional<double> result() const;
+    // Whether what was fed so far is wholly one number, as readNumber says.
+    bool wholeNumber() const;
     void reset() { c_ = Counts{}; }
 
 private:
@@ -56,8 +68,11 @@ private:
         bool mantissa = false; // a digit of the number, zero or not
         bool exponentNegative = false;
         bool hasExponent = false;
-        bool sticky = false;   // a non-zero digit beyond the kept ones
-        bool overflow = false; // a radix pattern wider than 16 bits
+        bool sticky = false;     // a non-zero digit beyond the kept ones
+        bool overflow = false;   // a radix pattern wider than 16 bits
+        bool radixDigit = false; // a digit after "&H" or "&O"
+        bool gap = false;        // a blank after the number began
+        bool split = false;      // a character followed such a blank: not one number
         unsigned radix = 0;
         std::uint32_t radixValue = 0;
         std::uint64_t leading = 0;    // the first kLeadingDigits significant digits

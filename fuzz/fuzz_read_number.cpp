@@ -108,6 +108,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!same(reader.result(), value))
         fail("pieces changed the value", text);
 
+    // The strict reading: the same value, and whether the text is wholly one
+    // number (blanks only around it) the same whole or in pieces.
+    const mrv::NumberReading strict = mrv::readNumber(text);
+    if (!same(strict.number(), value))
+        fail("the strict reading changed the value", text);
+    if (reader.wholeNumber() != strict.whole)
+        fail("pieces changed whether the text is a number", text);
+    const std::size_t first = text.find_first_not_of(" \t\n");
+    const std::size_t last = text.find_last_not_of(" \t\n");
+    if (strict.whole && text.substr(first, last - first + 1).find_first_of(" \t\n") != std::string_view::npos)
+        fail("a number with blanks inside was taken as whole", text);
+    if (strict.whole && mrv::readNumber(std::string(text) + "#").whole)
+        fail("a number with text after it was taken as whole", text);
+
     // '#' can continue no number, so nothing after it may count.
     if (!same(mrv::readLeadingNumber(compact + "#1e9&H1"), value))
         fail("text after the number changed the value", text);

@@ -34,7 +34,8 @@ toolchain_packages=(
 )
 
 # The web edition (tools/web.sh): the core compiled to WebAssembly, and a
-# static server for the built page.
+# static server for the built page (Python, which the batch converter's
+# tests also use to read its csv and jsonl back).
 web_packages=(emscripten python3)
 
 # The web page's tests: headless Chromium driven through WebDriver.

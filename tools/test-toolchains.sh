@@ -27,7 +27,7 @@ step() { printf '%s: %s\n' "$1" "$2"; }
 
 # Clang and libc++, GoogleTest built from Debian's sources for that library.
 cmake -S . -B build-clang "${common[@]}" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ >/dev/null
-cmake --build build-clang -j "$jobs" --target "${targets[@]}" cli_tests >/dev/null
+cmake --build build-clang -j "$jobs" --target "${targets[@]}" cli_tests cli_unit_tests >/dev/null
 (cd build-clang && ctest --output-on-failure -j "$jobs" | tail -n 3)
 step clang "core and converter tests passed"
 harness=$here/build-clang/tests/cli/cli_tests

@@ -1,0 +1,101 @@
+#include "Answer.h"
+
+#include <charconv>
+
+namespace mrv::cli {
+
+std::string_view errorName(AnswerKind kind)
+{
+    switch (kind) {
+    case AnswerKind::Converted:
+        break;
+    case AnswerKind::OutOfRange:
+        return "out-of-range";
+    case AnswerKind::YearZero:
+        return "year-zero";
+    case AnswerKind::NotANumber:
+        return "not-a-number";
+    case AnswerKind::MissingField:
+        return "missing-field";
+    }
+    return {};
+}
+
+namespace {
+
+char* put(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+// The entry as a message shows it, on one line whatever it holds: controls,
+// quotes and backslashes escaped as in C, other bytes as they are.
+char* putShown(char* out, std::string_view text)
+{
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        const char* escape = c == '\t'   ? "\\t"
+                             : c == '\n' ? "\\n"
+                             : c == '\r' ? "\\r"
+                             : c == '\0' ? "\\0"
+                             : c == '"'  ? "\\\""
+                             : c == '\\' ? "\\\\"
+                                         : nullptr;
+        if (escape) {
+            out = put(out, escape);
+        } else if (b < 0x20 || b == 0x7F) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            *out++ = '\\', *out++ = 'x', *out++ = kHex[b >> 4], *out++ = kHex[b & 0xF];
+        } else {
+            *out++ = c;
+        }
+    }
+    return out;
+}
+
+// A cut entry ends at a character: no part of a UTF-8 sequence is left.
+std::string_view wholeCharacters(std::string_view text)
+{
+    std::size_t end = text.size();
+    std::size_t back = 0;
+    while (back < 4 && back < end && (static_cast<unsigned char>(text[end - 1 - back]) & 0xC0) == 0x80)
+        ++back;
+    if (back < end && static_cast<unsigned char>(text[end - 1 - back]) >= 0xC0) {
+        const auto lead = static_cast<unsigned char>(text[end - 1 - back]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (back + 1 < length)
+            end -= back + 1;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
+
+std::string_view message(const Answer& answer, char (&buffer)[kMessageCapacity])
+{
+    switch (answer.kind) {
+    case AnswerKind::Converted:
+        break;
+    case AnswerKind::OutOfRange:
+        return kOutOfRangeMessage;
+    case AnswerKind::YearZero:
+        return kYearZeroMessage;
+    case AnswerKind::NotANumber: {
+        static_assert(kMessageCapacity >= 64 + 4 * EntryHead::kSize);
+        char* out = put(buffer, "Sorry, \"");
+        out = putShown(out, answer.entryCut ? wholeCharacters(answer.entry) : answer.entry);
+        out = put(out, answer.entryCut ? "...\" is not a number." : "\" is not a number.");
+        return {buffer, static_cast<std::size_t>(out - buffer)};
+    }
+    case AnswerKind::MissingField: {
+        char* out = put(buffer, "Sorry, that row has no field ");
+        out = std::to_chars(out, buffer + kMessageCapacity, answer.field).ptr;
+        out = put(out, ".");
+        return {buffer, static_cast<std::size_t>(out - buffer)};
+    }
+    }
+    return {};
+}
+
+} // namespace mrv::cli

@@ -1,0 +1,177 @@
+// The entry loops: one answer for every entry, or for every row of a table
+// with --field, written by the run's format writer as the entries arrive.
+// Both are sinks for splitStandardInput (BlockIo.h); the field loop is the
+// sink of a row reader (RowReader.h) instead.
+#pragma once
+
+#include "Answer.h"
+#include "Entry.h"
+#include "Writers.h"
+
+#include <cstddef>
+#include <string_view>
+#include <type_traits>
+
+namespace mrv::cli {
+
+inline AnswerKind answerKind(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::Converted:
+        break;
+    case EntryKind::OutOfRange:
+        return AnswerKind::OutOfRange;
+    case EntryKind::YearZero:
+        return AnswerKind::YearZero;
+    case EntryKind::NotANumber:
+        return AnswerKind::NotANumber;
+    }
+    return AnswerKind::Converted;
+}
+
+// What every entry is read and converted with.
+struct Conversion {
+    CalendarKind calendar;
+    Reading reading;
+    std::string_view separator; // the decimal separator of the results
+};
+
+// Shared by both loops: the entry as it arrives, and its answer.
+template <typename Writer, typename Out> class AnswerMaker {
+public:
+    AnswerMaker(Out& out, Writer& writer, const Conversion& conversion)
+        : out_(out), writer_(writer), conversion_(conversion)
+    {
+    }
+    bool refused() const { return refused_; }
+
+protected:
+    void feed(std::string_view bytes)
+    {
+        reader_.feed(bytes);
+        head_.keep(bytes);
+    }
+    void answerRead()
+    {
+        answer(reader_.convert(conversion_.calendar, conversion_.reading, conversion_.separator, line_),
+               head_.text(), head_.cut());
+        reader_.reset();
+        head_.reset();
+    }
+    void answer(EntryKind kind, std::string_view entry, bool cut)
+    {
+        Answer a;
+        a.kind = answerKind(kind);
+        a.line = &line_;
+        a.entry = entry.substr(0, EntryHead::kSize);
+        a.entryCut = cut || entry.size() > EntryHead::kSize;
+        give(a);
+    }
+    void give(const Answer& answer)
+    {
+        refused_ = refused_ || answer.kind != AnswerKind::Converted;
+        writer_.answer(out_, answer);
+    }
+
+    Out& out_;
+    Writer& writer_;
+    const Conversion conversion_;
+    ResultLine line_;
+
+private:
+    EntryReader reader_;
+    EntryHead head_;
+    bool refused_ = false;
+};
+
+// Entries: arguments, or lines of standard input (one carriage return before
+// the line end dropped).
+template <typename Writer, typename Out> class EntryLoop : public AnswerMaker<Writer, Out> {
+    using Base = AnswerMaker<Writer, Out>;
+
+public:
+    using Base::Base;
+
+    // A whole entry at once: the usual case, and the quickest.
+    void whole(std::string_view line)
+    {
+        const std::string_view text = withoutLineReturn(line);
+        const Conversion& c = this->conversion_;
+        if constexpr (std::is_same_v<Writer, LineWriter>) {
+            // Straight into the output block: the line is never copied.
+            char* p = this->out_.reserve(ResultLine::kCapacity + 1);
+            LinePieces at;
+            const EntryKind kind = convertEntry(c.calendar, c.reading, text, c.separator, p, at);
+            if (kind == EntryKind::Converted) {
+                p[at.size] = this->writer_.terminator();
+                this->out_.commit(p + at.size + 1);
+                return;
+            }
+            this->answer(kind, text, false);
+        } else {
+            this->writer_.entry(this->out_, text);
+            this->answer(
+                convertEntry(c.calendar, c.reading, text, c.separator, this->line_.text, this->line_.at),
+                text, false);
+        }
+    }
+    // The next piece of an entry that arrives in parts.
+    void piece(std::string_view part)
+    {
+        lineReturn_.pass(part, [this](std::string_view bytes) {
+            this->writer_.entryPiece(this->out_, bytes);
+            this->feed(bytes);
+        });
+    }
+    // The entry that arrived in parts is complete.
+    void end()
+    {
+        lineReturn_.end();
+        this->answerRead();
+    }
+
+private:
+    LineReturn lineReturn_;
+};
+
+// Rows of a table: each row written back as it came, then the answer's
+// columns for its chosen field; the first row, with --header, gets the
+// columns' names instead.
+template <typename Writer, typename Out> class FieldLoop : public AnswerMaker<Writer, Out> {
+    using Base = AnswerMaker<Writer, Out>;
+
+public:
+    FieldLoop(Out& out, Writer& writer, const Conversion& conversion, std::size_t field, bool header)
+        : Base(out, writer, conversion), field_(field), headerRow_(header)
+    {
+    }
+
+    void row(std::string_view bytes) { this->out_.put(bytes); }
+    void field(std::string_view bytes)
+    {
+        if (!headerRow_)
+            this->feed(bytes);
+    }
+    void rowEnd(bool found)
+    {
+        if (headerRow_) {
+            headerRow_ = false;
+            this->writer_.appendedHeader(this->out_);
+            return;
+        }
+        if (found) {
+            this->answerRead();
+            return;
+        }
+        Answer a;
+        a.kind = AnswerKind::MissingField;
+        a.field = field_;
+        this->give(a);
+    }
+
+private:
+    const std::size_t field_;
+    bool headerRow_;
+};
+
+} // namespace mrv::cli

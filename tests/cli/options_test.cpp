@@ -1,0 +1,127 @@
+// The batch converter's command line, parsed directly.
+#include "Options.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using mrv::CalendarKind;
+using mrv::cli::Format;
+using mrv::cli::Request;
+
+// Entries are views of the arguments, which therefore live as long as the
+// test program does.
+Request parse(const std::vector<std::string>& args)
+{
+    static std::deque<std::string> kept;
+    std::vector<char*> argv{kept.emplace_back("mrvdate-convert").data()};
+    for (const std::string& a : args)
+        argv.push_back(kept.emplace_back(a).data());
+    argv.push_back(nullptr);
+    return mrv::cli::parseOptions(static_cast<int>(argv.size() - 1), argv.data());
+}
+
+std::vector<std::string> entriesOf(const Request& r)
+{
+    return {r.options.entries.begin(), r.options.entries.end()};
+}
+
+TEST(Options, GnuSyntaxAndEntriesThatLookLikeOptions)
+{
+    struct Case {
+        std::vector<std::string> args;
+        CalendarKind calendar;
+        Format format;
+        bool nul;
+        std::vector<std::string> entries;
+    };
+    const Case cases[] = {
+        {{"--from", "ey", "2002"}, CalendarKind::EY, Format::Line, false, {"2002"}},
+        {{"-fey", "2002"}, CalendarKind::EY, Format::Line, false, {"2002"}},
+        {{"-zf", "aw", "1"}, CalendarKind::AW, Format::Line, true, {"1"}},
+        {{"-zfsc"}, CalendarKind::SC, Format::Line, true, {}},
+        {{"--fr=ey", "--form", "csv"}, CalendarKind::EY, Format::Csv, false, {}},
+        {{"--from=AW", "--format=jsonl", "--null"}, CalendarKind::AW, Format::Jsonl, true, {}},
+        // Negative years, a lone minus and a point are entries, wherever they stand.
+        {{"-30681", "-f", "ey", "-.5", "-", "--format", "tsv", "2002"},
+         CalendarKind::EY,
+         Format::Tsv,
+         false,
+         {"-30681", "-.5", "-", "2002"}},
+        {{"-f", "sc", "--", "-z", "--help"}, CalendarKind::SC, Format::Line, false, {"-z", "--help"}},
+    };
+    for (const Case& c : cases) {
+        const Request r = parse(c.args);
+        ASSERT_EQ(r.what, Request::What::Run) << c.args[0] << ": " << r.problem;
+        EXPECT_EQ(r.options.calendar, c.calendar) << c.args[0];
+        EXPECT_EQ(r.options.format, c.format) << c.args[0];
+        EXPECT_EQ(r.options.nul, c.nul) << c.args[0];
+        EXPECT_EQ(entriesOf(r), c.entries) << c.args[0];
+    }
+}
+
+TEST(Options, TableOptions)
+{
+    Request r = parse({"-f", "ey", "--format", "csv", "--field", "3", "--header", "--lenient"});
+    ASSERT_EQ(r.what, Request::What::Run) << r.problem;
+    EXPECT_EQ(r.options.field, 3u);
+    EXPECT_TRUE(r.options.header);
+    EXPECT_TRUE(r.options.lenient);
+    r = parse({"-f", "ey", "--format=tsv", "--fi=12"});
+    EXPECT_EQ(r.options.field, 12u);
+    EXPECT_FALSE(r.options.header);
+    EXPECT_FALSE(r.options.lenient);
+}
+
+TEST(Options, HelpAndVersionWinOverEverythingAfterThem)
+{
+    EXPECT_EQ(parse({"--help"}).what, Request::What::Help);
+    EXPECT_EQ(parse({"-f", "xx", "-h"}).what, Request::What::Help);
+    EXPECT_EQ(parse({"--hel"}).what, Request::What::Help);
+    EXPECT_EQ(parse({"-V", "--bogus"}).what, Request::What::Version);
+}
+
+TEST(Options, UsageErrorsNameTheProblem)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {{"361.98"}, "missing --from"},
+        {{"--from", "xx", "1"}, "unknown calendar 'xx'"},
+        {{"-f", "sc", "--bogus"}, "unknown option '--bogus'"},
+        {{"-f", "sc", "--bogus=1"}, "unknown option '--bogus'"},
+        {{"-zq", "-f", "sc"}, "unknown option '-q'"},
+        {{"-f", "sc", "--lenient=yes"}, "option '--lenient' takes no value"},
+        {{"-f", "sc", "--nu=1"}, "option '--null' takes no value"},
+        {{"-z", "-zf"}, "option '-f' needs a calendar"},
+        {{"--from"}, "option '--from' needs a calendar"},
+        {{"-f"}, "option '-f' needs a calendar"},
+        {{"-f", "sc", "--format"}, "option '--format' needs a format"},
+        {{"-f", "sc", "--f", "x"}, "option '--f' is ambiguous: --from, --format, --field"},
+        {{"-f", "sc", "--he"}, "option '--he' is ambiguous: --header, --help"},
+        // A second --from would silently change the entries before it.
+        {{"--from", "ey", "2002", "-f", "sc"}, "option '--from' given more than once"},
+        {{"-f", "ey", "--format", "tsv", "--format", "csv"}, "option '--format' given more than once"},
+        {{"-f", "ey", "--format", "xml"}, "unknown format 'xml'"},
+        {{"-f", "ey", "--format", "csv", "--field", "0"}, "not '0'"},
+        {{"-f", "ey", "--format", "csv", "--field", "2x"}, "not '2x'"},
+        {{"-f", "ey", "--format", "csv", "--field", "-1"}, "not '-1'"},
+        {{"-f", "ey", "--format", "csv", "--field", "99999999999999999999999"}, "not '9999"},
+        {{"-f", "ey", "--format", "jsonl", "--field", "1"},
+         "'--field' needs '--format tsv' or '--format csv'"},
+        {{"-f", "ey", "--field", "1"}, "'--field' needs"},
+        {{"-f", "ey", "--format", "csv", "--header"}, "'--header' goes with '--field'"},
+    };
+    for (const Case& c : cases) {
+        const Request r = parse(c.args);
+        EXPECT_EQ(r.what, Request::What::UsageError) << c.problem;
+        EXPECT_NE(r.problem.find(c.problem), std::string::npos) << r.problem;
+    }
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+// What each format writer writes for an answer of every kind.
+#include "Entry.h"
+#include "StringOut.h"
+#include "Writers.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+using namespace mrv::cli;
+using namespace std::string_literals;
+
+Answer converted(const mrv::ResultLine& line)
+{
+    Answer a;
+    a.line = &line;
+    return a;
+}
+Answer refused(AnswerKind kind, std::string_view entry = {}, bool cut = false, std::size_t field = 0)
+{
+    Answer a;
+    a.kind = kind;
+    a.entry = entry;
+    a.entryCut = cut;
+    a.field = field;
+    return a;
+}
+
+struct Answers {
+    mrv::ResultLine bc, ad, fraction;
+    Answers()
+    {
+        for (auto [line, text] : {std::pair{&bc, "-1"}, {&ad, "2002"}, {&fraction, "1e-7"}}) {
+            const auto kind = mrv::convertEntry(mrv::CalendarKind::EY, mrv::Reading::Strict, text, ".",
+                                                line->text, line->at);
+            EXPECT_EQ(kind, mrv::EntryKind::Converted);
+        }
+    }
+};
+
+template <typename Writer> std::string written(Writer writer, const Answer& answer, std::string_view entry)
+{
+    StringOut out;
+    writer.entry(out, entry);
+    writer.answer(out, answer);
+    return out.text;
+}
+
+TEST(Writers, EveryColumnOfEveryKind)
+{
+    Answers a;
+    const Answer bc = converted(a.bc);
+    const Answer ad = converted(a.ad);
+    const Answer fraction = converted(a.fraction);
+    const Answer nan = refused(AnswerKind::NotANumber, "a,\"b\"\t\x01\xc3\xa9");
+    const Answer cut = refused(AnswerKind::NotANumber, "2002 is the year of the coronati\xc3", true);
+    const Answer missing = refused(AnswerKind::MissingField, {}, false, 12);
+
+    EXPECT_EQ(written(LineWriter('\n'), bc, "-1"), "SC 318.26  -  EY 1 BC  -  BW 2087\n");
+    EXPECT_EQ(written(LineWriter('\0'), nan, ""),
+              "Sorry, \"a,\\\"b\\\"\\t\\x01\xc3\xa9\" is not a number."s + '\0');
+    EXPECT_EQ(written(LineWriter('\n'), cut, ""),
+              "Sorry, \"2002 is the year of the coronati...\" is not a number.\n");
+    EXPECT_EQ(written(LineWriter('\n'), missing, ""), "Sorry, that row has no field 12.\n");
+
+    EXPECT_EQ(written(TsvWriter('\n'), bc, "-1"), "-1\t318.26\t1 BC\tBW 2087\t\t\t318.26\t-1\t-2087\n");
+    EXPECT_EQ(written(TsvWriter('\n'), ad, "2002"), "2002\t338.30\t2002 AD\tBW 84\t\t\t338.30\t2002\t-84\n");
+    // The year 0, written "0 BC", is no negative year.
+    mrv::ResultLine yearZero;
+    ASSERT_EQ(mrv::convertEntry(mrv::CalendarKind::AW, mrv::Reading::Strict, "-2086", ".", yearZero.text,
+                                yearZero.at),
+              mrv::EntryKind::Converted);
+    EXPECT_EQ(written(TsvWriter('\n'), converted(yearZero), "-2086"),
+              "-2086\t318.28\t0 BC\tBW 2086\t\t\t318.28\t0\t-2086\n");
+    EXPECT_EQ(written(TsvWriter('\n'), fraction, "1e-7"),
+              "1e-7\t318.28\t1E-07 AD\tBW 2086\t\t\t318.28\t1E-07\t-2086\n");
+    EXPECT_EQ(
+        written(TsvWriter('\n'), nan, "x"),
+        "x\t\t\t\tnot-a-number\tSorry, \"a,\\\\\"b\\\\\"\\\\t\\\\x01\xc3\xa9\" is not a number.\t\t\t\n");
+
+    EXPECT_EQ(written(CsvWriter('\n'), bc, "-1"), "-1,318.26,1 BC,BW 2087,,,318.26,-1,-2087\r\n");
+    EXPECT_EQ(written(CsvWriter('\n'), missing, "a,b"),
+              "\"a,b\",,,,missing-field,\"Sorry, that row has no field 12.\",,,\r\n");
+
+    EXPECT_EQ(written(JsonlWriter('\n'), bc, "-1"),
+              "{\"entry\":\"-1\",\"sc\":\"318.26\",\"ey\":\"1 BC\",\"aw\":\"BW 2087\",\"error\":null,"
+              "\"message\":null,\"sc_value\":318.26,\"ey_year\":-1,\"aw_year\":-2087}\n");
+    EXPECT_EQ(written(JsonlWriter('\n'), nan, "\xff"),
+              "{\"entry\":\"\\ufffd\",\"sc\":null,\"ey\":null,\"aw\":null,\"error\":\"not-a-number\","
+              "\"message\":\"Sorry, \\\"a,\\\\\\\"b\\\\\\\"\\\\t\\\\x01\xc3\xa9\\\" is not a number.\","
+              "\"sc_value\":null,\"ey_year\":null,\"aw_year\":null}\n");
+}
+
+// However an entry arrives, whole or cut anywhere, csv writes it alike: a
+// long one always quoted.
+TEST(Writers, CsvWritesAnEntryAlikeWholeOrInPieces)
+{
+    for (const std::string& entry : {"a"s, "a,b"s, std::string(256, 'x'), std::string(257, 'x')}) {
+        StringOut whole;
+        CsvWriter csv('\n');
+        csv.entry(whole, entry);
+        csv.answer(whole, refused(AnswerKind::YearZero));
+        EXPECT_EQ(whole.text.starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
+        for (std::size_t cut = 0; cut <= entry.size(); cut += 1 + cut / 8) {
+            StringOut pieces;
+            csv.entryPiece(pieces, std::string_view(entry).substr(0, cut));
+            csv.entryPiece(pieces, std::string_view(entry).substr(cut));
+            csv.answer(pieces, refused(AnswerKind::YearZero));
+            EXPECT_EQ(pieces.text, whole.text) << entry.size() << " cut at " << cut;
+        }
+    }
+}
+
+TEST(Writers, HeadersAndAnEntryInPieces)
+{
+    StringOut out;
+    CsvWriter csv('\n');
+    csv.header(out);
+    csv.entryPiece(out, "20");
+    csv.entryPiece(out, "02");
+    csv.answer(out, refused(AnswerKind::YearZero));
+    csv.appendedHeader(out);
+    EXPECT_EQ(out.text, "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
+                        "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
+                        "from 1 BC to 1 AD.,,,\r\n"
+                        ",sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n");
+    out.text.clear();
+    TsvWriter tsv('\0');
+    tsv.header(out);
+    EXPECT_EQ(out.text, "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year"s + '\0');
+}
+
+} // namespace
