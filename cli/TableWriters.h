@@ -46,6 +46,15 @@ void putAnswerColumns(Out& out, char separator, const Answer& answer, Field fiel
     out.put(separator), out.put(separator), out.put(separator);
 }
 
+// The answer's column names, each after a separator.
+template <typename Out> void putColumnNames(Out& out, char separator)
+{
+    for (std::string_view name : kAnswerColumns) {
+        out.put(separator);
+        out.put(name);
+    }
+}
+
 // Tab-separated columns; the entry escaped (\t, \n, \r, \0, \\) so that
 // every row keeps its fields.
 class TsvWriter {
@@ -60,10 +69,7 @@ public:
     // With --field: the answer's column names after a table's header row.
     template <typename Out> void appendedHeader(Out& out)
     {
-        for (std::string_view name : kAnswerColumns) {
-            out.put('\t');
-            out.put(name);
-        }
+        putColumnNames(out, '\t');
         out.put(terminator_);
     }
     template <typename Out> void entry(Out& out, std::string_view text) { putTsvEscaped(out, text); }
@@ -94,10 +100,7 @@ public:
     }
     template <typename Out> void appendedHeader(Out& out)
     {
-        for (std::string_view name : kAnswerColumns) {
-            out.put(',');
-            out.put(name);
-        }
+        putColumnNames(out, ',');
         out.put(end_);
     }
     static constexpr std::size_t kHeld = 256;

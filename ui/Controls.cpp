@@ -7,9 +7,6 @@
 #include <QMouseEvent>
 #include <QShortcutEvent>
 
-#include <algorithm>
-#include <cmath>
-
 namespace mrv::ui {
 
 namespace {
@@ -45,20 +42,6 @@ QAccessibleInterface* hyperlinkAccessibleFactory(const QString&, QObject* object
 bool isOwnAccessKey(QEvent* event)
 {
     return event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous();
-}
-
-// WCAG's contrast ratio of two colours, 1 to 21.
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // What normal-sized text needs to read well.

@@ -3,6 +3,7 @@
 #include "WindowFrame.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -17,8 +18,11 @@
 #include <QStyleOption>
 #include <QWidget>
 #include <QWindow>
+
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace mrv::ui {
@@ -233,6 +237,19 @@ void applyApplicationStyle(QApplication& app)
 {
     app.setStyle(new DesignStyle);
     app.setFont(designFont());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace mrv::ui

@@ -11,6 +11,7 @@
 #include <QString>
 
 class QApplication;
+class QColor;
 class QPixmap;
 class QWidget;
 
@@ -26,6 +27,10 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
+
+// WCAG's contrast ratio of two colours, 1 to 21: whether a text reads on
+// its background.
+double contrast(const QColor& a, const QColor& b);
 
 // The forms' family, "MS Sans Serif", where it is installed;
 // otherwise Liberation Sans (tools/setup-deps.sh installs it), whose widths

@@ -8,6 +8,7 @@
 #include "CaptionFit.h"
 #include "DesktopTheme.h"
 #include "QtTestHelpers.h"
+#include "UiStyle.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 #include "frmMRVDate.h"
@@ -26,8 +27,6 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -108,20 +107,6 @@ QImage render(const Scene& scene)
     }
     window->setPalette(QApplication::style()->standardPalette());
     return designedPart(window.get())->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// WCAG's contrast ratio.
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The colour of a control's text and the colour behind it, as the style
@@ -264,7 +249,7 @@ TEST(UnderADesktopTheme, EveryTextReadsOnTheDarkPalette)
                 const TextColours colours = textColours(w);
                 // 3:1, the least for bold or large text; the design's red on
                 // white reaches 4.0.
-                EXPECT_GE(contrast(colours.text, colours.ground), 3.0)
+                EXPECT_GE(mrv::ui::contrast(colours.text, colours.ground), 3.0)
                     << colours.text.name().toStdString() << " on " << colours.ground.name().toStdString();
             }
         }
