@@ -42,7 +42,8 @@ EntryKind EntryReader::convert(CalendarKind calendar, Reading reading, std::stri
                                ResultLine& line) const
 {
     if (reading == Reading::Lenient) {
-        const bool isZeroText = length_ == 1 && first_ == '0';
+        // Only a one-byte entry can be the year zero's text, and it is whole here.
+        const bool isZeroText = length_ == 1 && namesYearZero(std::string_view(&first_, 1));
         return entryKind(
             mrv::convertEntry(calendar, number_.result(), isZeroText, decimalSeparator, line.text, line.at));
     }
