@@ -11,5 +11,5 @@ int main(int argc, char** argv)
     mrv::ui::setUpApplication(app);
     frmMRVDate window;
     window.show();
-    return QApplication::exec();
+    return mrv::ui::finishApplication(QApplication::exec());
 }

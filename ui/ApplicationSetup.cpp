@@ -5,6 +5,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace mrv::ui {
 
 void setUpApplication(QApplication& app)
@@ -15,6 +18,15 @@ void setUpApplication(QApplication& app)
     // or the user's language asks for.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QApplication::setQuitOnLastWindowClosed(true);
+}
+
+int finishApplication(int status)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 } // namespace mrv::ui

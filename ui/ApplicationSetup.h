@@ -13,4 +13,11 @@ namespace mrv::ui {
 // children of it) ends the program.
 void setUpApplication(QApplication& app);
 
+// Ends the program with `status` once its event loop has returned. On
+// Wayland it ends the process there and then: Qt 6.4's Wayland client can
+// wait forever for its event thread while it disconnects, and the program
+// keeps nothing that its teardown would save. Elsewhere it returns `status`
+// for main to return.
+int finishApplication(int status);
+
 } // namespace mrv::ui

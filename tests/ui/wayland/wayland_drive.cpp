@@ -138,5 +138,5 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, [&] { drive(window); });
     const int status = QApplication::exec();
     check(status == 0, "the program ends with status 0");
-    return failures ? 1 : status;
+    return mrv::ui::finishApplication(failures ? 1 : status);
 }
