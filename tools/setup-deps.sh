@@ -36,10 +36,13 @@ done
 if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   echo "setup: missing ${missing[*]}; reading the package lists"
-  apt-get update -qq
+  # Another apt run (a second checkout's set-up, an unattended upgrade)
+  # holds dpkg's lock for a while: wait for it rather than fail.
+  apt_wait=(-o DPkg::Lock::Timeout=600)
+  apt-get "${apt_wait[@]}" update -qq
   log=$(mktemp)
   # apt's own lines, shortened: how much it adds, then a count for each stage.
-  if ! apt-get install -y --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" |
+  if ! apt-get "${apt_wait[@]}" install -y --no-install-recommends "${missing[@]}" 2>&1 | tee "$log" |
     awk -v set="$purpose" '
       function step(what, i) { if (i % 25 == 0 || i == n) { printf "setup: %s %d of %d\n", what, i, n; fflush() } }
       / newly installed, / { n = $3 }
