@@ -48,6 +48,11 @@ cmake -S . -B build-mingw "${common[@]}" -DCMAKE_SYSTEM_NAME=Windows \
   -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix >/dev/null
 cmake --build build-mingw -j "$jobs" --target "${targets[@]}" >/dev/null
 wait "$wineboot" || { cat build-mingw/wineboot.log; exit 1; }
+# One wine server for all the runs below: left to itself it exits a few
+# seconds after its last client, and a program started just then can find
+# it gone ("wine client error ... Connection reset by peer").
+/usr/lib/wine/wineserver -p
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 (cd build-mingw && ctest --output-on-failure | tail -n 3)
 # Windows' C library reports a closed or a directory standard input as
 # "Invalid argument", not as Linux does.
