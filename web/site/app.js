@@ -22,8 +22,14 @@
     document.documentElement.dataset.ready = 'true';
   });
 
+  // The line's three pieces are kept whole where a narrow screen wraps it.
   function setResult(line) {
-    lblDateBox.textContent = line;
+    lblDateBox.replaceChildren(...line.split(/(  -  )/).map((piece, i) => {
+      if (i % 2) return piece;
+      const span = document.createElement('span');
+      span.textContent = piece;
+      return span;
+    }));
   }
 
   function optDate_Click(index) {

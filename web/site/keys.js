@@ -1,8 +1,10 @@
 'use strict';
-// The keyboard: access keys and Enter.
+// The keyboard: access keys, Enter, and the access keys' underlined letters
+// on a touch screen; and the on-screen keyboard the date box asks for.
 {
   const MRV = window.MRV;
   const { chooseCalendar, cmdConvert_Click } = MRV.frmMRVDate;
+  const root = document.documentElement;
 
   // Access keys act at once, on the key going down, so keys typed right
   // after them reach the control they chose. Enter converts from anywhere.
@@ -30,4 +32,16 @@
     }
   });
 
+  // The touch layout underlines the access keys once a keyboard's Alt or Tab
+  // is used (an on-screen keyboard has neither), until the next touch.
+  document.addEventListener('keydown', (e) => {
+    if (e.altKey || e.key === 'Tab') root.dataset.keyboard = 'true';
+  }, true);
+  document.addEventListener('pointerdown', (e) => {
+    if (e.pointerType === 'touch') delete root.dataset.keyboard;
+  }, true);
+
+  // The iPhone's decimal pad has no minus sign, which BC and BW dates need:
+  // there the full keyboard, whose number row has digits, point and minus.
+  if (/\biP(hone|od)\b/.test(navigator.userAgent)) document.getElementById('txtInputBox').inputMode = 'text';
 }
