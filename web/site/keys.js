@@ -43,5 +43,7 @@
 
   // The iPhone's decimal pad has no minus sign, which BC and BW dates need:
   // there the full keyboard, whose number row has digits, point and minus.
-  if (/\biP(hone|od)\b/.test(navigator.userAgent)) document.getElementById('txtInputBox').inputMode = 'text';
+  if (/\biP(hone|od)\b/.test(navigator.userAgent)) {
+    document.getElementById('txtInputBox').inputMode = 'text';
+  }
 }
