@@ -38,8 +38,10 @@ toolchain_packages=(
 # tests also use to read its csv and jsonl back).
 web_packages=(emscripten python3)
 
-# The web page's tests: headless Chromium driven through WebDriver.
-web_test_packages=(chromium chromium-driver python3-selenium)
+# The web page's tests: headless Chromium driven through WebDriver, and npm
+# for the pinned npm packages of the tests (axe-core) and of the page's
+# benchmark (Lighthouse).
+web_test_packages=(chromium chromium-driver python3-selenium npm)
 
 # Everything else the test command uses, on top of the window's and the
 # package's sets.

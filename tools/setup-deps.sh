@@ -26,8 +26,14 @@ test)
   ;;
 esac
 
-installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${packages[@]}" 2>/dev/null |
-  awk '$1 == "ii" { print $2 }') || true
+# Installed packages and what they provide: a system whose Node.js brings its
+# own npm has the npm the web tests need, and Debian's would conflict with it.
+installed=$(dpkg-query -W -f='${db:Status-Abbrev}\t${Package}\t${Provides}\n' 2>/dev/null |
+  awk -F'\t' '$1 ~ /^ii/ {
+    print $2
+    n = split($3, provided, /, */)
+    for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); if (provided[i] != "") print provided[i] }
+  }') || true
 missing=()
 for p in "${packages[@]}"; do
   grep -qx -- "$p" <<<"$installed" || missing+=("$p")

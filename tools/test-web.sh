@@ -4,7 +4,9 @@
 # the page read) byte for byte under Node, for the 2.9 million entries of
 # tools/batch-entries.awk on each calendar, with "." and "," as separator
 # (WEB_COMPARE_STEP=N takes every N-th entry only), then runs the page in
-# headless Chromium (tests/web/page_test.py).
+# headless Chromium: its behaviours (tests/web/page_test.py), and its touch
+# and dark layouts with axe-core's rules (tests/web/layouts_test.py; axe-core
+# comes from npm at the version tests/web/package-lock.json pins).
 # BUILD_DIR: a native build to compare with (else one is made).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,4 +41,8 @@ for locale_separator in C:. de_DE.UTF-8:,; do
 done
 ((failed == 0))
 
-/usr/bin/python3 tests/web/page_test.py build-web/site
+status=0
+/usr/bin/python3 tests/web/page_test.py build-web/site || status=1
+npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+/usr/bin/python3 tests/web/layouts_test.py build-web/site || status=1
+exit $status

@@ -12,16 +12,16 @@ import tempfile
 
 here = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent.parent / "tests" / "web"))
-from browser import chromium, static_server  # noqa: E402
+from browser import chromium, static_server, watch_ready  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 site = pathlib.Path(sys.argv[1]).resolve()
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 40
 
-READY = "return window.mrvReadyAt"
+READY = "return window.readyObservedAt"
 WEIGHT = """
   return [performance.getEntriesByType('navigation')[0], ...performance.getEntriesByType('resource')]
-    .filter((e) => e.startTime <= window.mrvReadyAt && !e.name.includes('/pictures/'))
+    .filter((e) => e.startTime <= window.readyObservedAt && !e.name.includes('/pictures/'))
     .reduce((sum, e) => sum + e.decodedBodySize, 0);"""
 
 
@@ -38,6 +38,7 @@ with tempfile.TemporaryDirectory() as root:
     shutil.copytree(site, root / "plain")
     shutil.copy(here / "plain-core.js", root / "plain" / "mrvcore.js")
     with static_server(root) as (_, url), chromium() as d:
+        watch_ready(d)
         d.execute_cdp_cmd("Network.enable", {})
         d.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
         d.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})

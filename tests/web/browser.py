@@ -36,6 +36,22 @@ def static_server(folder):
         thread.join()
 
 
+# Notes, from outside the page, when it says it can convert: the moment its
+# root gets data-ready, as window.readyObservedAt (ms since navigation start).
+_READY_WATCH = """
+new MutationObserver((_, watch) => {
+  if (document.documentElement.dataset.ready) {
+    window.readyObservedAt = performance.now();
+    watch.disconnect();
+  }
+}).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready'] });"""
+
+
+def watch_ready(driver):
+    """Every page the driver loads from now on notes when it became ready."""
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": _READY_WATCH})
+
+
 def stop_server(server):
     """Stops serving at once (the network "off"); the block's end does no more."""
     server.shutdown()

@@ -10,7 +10,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import chromium, static_server, stop_server
+from browser import chromium, static_server, stop_server, watch_ready
 
 SITE = pathlib.Path(sys.argv[1]).resolve()
 KEY_PAUSE = 0.03
@@ -227,10 +227,11 @@ def layout_in_pixels(d, url, slow):
 
 
 def page_weight(d, url, slow):
+    watch_ready(d)
     load(d, url)
     # Every file fetched before the page could convert, pictures aside.
     files = d.execute_script("""
-        const ready = window.mrvReadyAt;
+        const ready = window.readyObservedAt;
         return [performance.getEntriesByType('navigation')[0], ...performance.getEntriesByType('resource')]
           .filter((e) => e.startTime <= ready && !e.name.includes('/pictures/'))
           .map((e) => [e.name, e.decodedBodySize]);""")

@@ -1,0 +1,51 @@
+'use strict';
+// The conversion compiled to WebAssembly (mrvcore.js), bound to the page:
+// MRV.converterReady settles with the converter once the core can run.
+{
+  // Numbers are written with the separator of the browser's language.
+  function decimalSeparator() {
+    try {
+      const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+        .find((p) => p.type === 'decimal');
+      if (part) return part.value;
+    } catch (e) {
+      // an unknown language tag: the plain point
+    }
+    return '.';
+  }
+
+  // The core's C functions over its memory; text goes in and out as UTF-8.
+  function converterOf(core) {
+    const encoder = new TextEncoder();
+    const decoder = new TextDecoder();
+    const separator = encoder.encode(decimalSeparator() + '\0');
+    const separatorAt = core._malloc(separator.length);
+    core.HEAPU8.set(separator, separatorAt);
+    let buffer = 0;
+    let capacity = 0;
+    const cString = (at) => decoder.decode(core.HEAPU8.subarray(at, core.HEAPU8.indexOf(0, at)));
+    const refusals = [1, 2].map((kind) => ({
+      text: cString(core._mrv_refusal_text(kind, 0)),
+      title: cString(core._mrv_refusal_text(kind, 1)),
+    }));
+    const convert = (calendar, text) => {
+      const bytes = encoder.encode(text);
+      if (bytes.length + 1 > capacity) {
+        core._free(buffer);
+        capacity = bytes.length * 2 + 16;
+        buffer = core._malloc(capacity);
+      }
+      core.HEAPU8.set(bytes, buffer);
+      const kind = core._mrv_convert(calendar, buffer, bytes.length, separatorAt);
+      if (kind !== 0) return { kind };
+      const at = core._mrv_result_line();
+      return { kind, line: decoder.decode(core.HEAPU8.subarray(at, at + core._mrv_result_length())) };
+    };
+    return { convert, outOfRange: refusals[0], yearZero: refusals[1] };
+  }
+
+  // Compiled as the page loads; the factory hands back the module, whose
+  // `ready` settles once it can run.
+  const made = window.createMrvCore();
+  window.MRV.converterReady = Promise.resolve(made.ready || made).then(converterOf);
+}
