@@ -1,12 +1,15 @@
 #include "ApplicationSetup.h"
+#include "CommandLine.h"
 #include "frmMRVDate.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    // Qt's own options (-platform, -style...) are honoured; the program has
-    // none of its own.
+    // --help, --version and usage errors are answered before QApplication,
+    // which would need a display; Qt's own options go on to it.
+    if (const auto status = mrv::app::answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     mrv::ui::setUpApplication(app);
     frmMRVDate window;

@@ -68,3 +68,7 @@ test_packages=(
 # compositor with Qt's Wayland platform plugin. Tests only: the package
 # runs on X11 without them.
 desktop_packages=(weston qt6-wayland)
+
+# The unit-size report (tools/check-sizes.sh): function lengths of the C++
+# and of the page's JavaScript. Not part of the test command.
+sizes_packages=(clang-tidy eslint)

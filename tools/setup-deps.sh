@@ -5,6 +5,7 @@
 #   setup-deps.sh web       building and serving the web page
 #   setup-deps.sh test      all of those and everything the tests need, the
 #                           other toolchains' builds included
+#   setup-deps.sh sizes     the window's set and the unit-size report's linters
 # Run as root. With nothing missing it only asks dpkg, once.
 set -euo pipefail
 here=$(dirname "$0")
@@ -16,12 +17,13 @@ case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
 web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_packages[@]}") ;;
+sizes) packages=("${window_packages[@]}" "${sizes_packages[@]}") ;;
 test)
   packages=("${window_packages[@]}" "${package_packages[@]}" "${package_check_packages[@]}" "${test_packages[@]}"
     "${desktop_packages[@]}" "${toolchain_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}")
   ;;
 *)
-  echo "usage: setup-deps.sh window|package|web|test" >&2
+  echo "usage: setup-deps.sh window|package|web|test|sizes" >&2
   exit 2
   ;;
 esac

@@ -125,6 +125,10 @@ changelog)
     fail "the changelog's latest entry is $(dpkg-parsechangelog -l "$log" -S Version), not $version"
   entry_date=$(date -u -d "$(dpkg-parsechangelog -l "$log" -S Date)" +%F)
   [[ $entry_date == "$date" ]] || fail "the changelog's latest entry is of $entry_date, the release of $date"
+  changes=$(dpkg-parsechangelog -l "$log" -S Changes)
+  for subject in CSV --field "strict reading" "web page"; do
+    grep -qi -- "$subject" <<<"$changes" || fail "the latest entry does not name $subject"
+  done
   ;;
 
 manpage)

@@ -171,7 +171,7 @@ def about_window(d, url, slow):
     expect_state(d, "shown", dialog="frmAbout", title="About MRV Date Converter", focus="frmAbout_cmdOK")
     labels = d.execute_script(
         "return [...document.querySelectorAll('#frmAbout p')].map((p) => p.textContent)")
-    expect(labels[:3], ["Morvane", "Timeline Date Converter", "Version 1.1.0"], "title lines")
+    expect(labels[:3], ["Morvane", "Timeline Date Converter", "Version 1.2.0"], "title lines")
     handles = len(d.window_handles)
     d.find_element("id", "lblHyperlink").click()
     WebDriverWait(d, 10).until(lambda d: len(d.window_handles) == handles + 1)
