@@ -90,29 +90,49 @@ private:
     int error_ = 0;
 };
 
+// Standard input in fixed blocks.
+class Input {
+public:
+    static constexpr std::size_t kSize = 1 << 16;
+
+    // Takes a UTF-8 byte-order mark off the start of the input, which
+    // spreadsheets write there; whether there was one. Before the first read().
+    bool skipByteOrderMark();
+    // The next block; empty at the end of the input or after a failed read,
+    // whose error error() then gives.
+    std::string_view read();
+    int error() const { return error_; }
+
+private:
+    // Reads into the block after `size_` bytes.
+    bool fill();
+
+    char block_[kSize];
+    std::size_t size_ = 0; // bytes read ahead by skipByteOrderMark, not yet handed out
+    std::size_t start_ = 0;
+    int error_ = 0;
+};
+
 // Reads standard input in blocks and hands `sink` each entry ended by the
 // terminator: whole(text) when it lies in one block, else piece(text) for
 // each part and end() after the last (also for an unterminated last entry).
 // The output is flushed before every blocking read, so that a line-by-line
 // conversation with another program works. Returns 0, or the error of the
 // failed read; a failed write ends the reading (the output keeps its error).
-template <typename Sink> int splitStandardInput(Output& out, char terminator, Sink& sink)
+// A template, so that each sink's whole() is inlined into the loop: the
+// converter's time per entry depends on it.
+template <typename Sink> int splitStandardInput(Output& out, Input& in, char terminator, Sink& sink)
 {
-    static char block[1 << 16];
     bool inEntry = false;
     for (;;) {
         out.flush();
         if (!out.ok())
             return 0;
-        ssize_t n = ::read(STDIN_FILENO, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
+        const std::string_view block = in.read();
+        if (block.empty())
             break;
-        const char* p = block;
-        const char* const end = block + n;
+        const char* p = block.data();
+        const char* const end = p + block.size();
         while (p < end) {
             const auto* stop =
                 static_cast<const char*>(std::memchr(p, terminator, static_cast<std::size_t>(end - p)));
@@ -134,7 +154,7 @@ template <typename Sink> int splitStandardInput(Output& out, char terminator, Si
     }
     if (inEntry)
         sink.end();
-    return 0;
+    return in.error();
 }
 
 } // namespace mrv

@@ -5,10 +5,14 @@
 #pragma once
 
 #include "Answer.h"
+#include "ColumnFinder.h"
 #include "Entry.h"
+#include "LineReturn.h"
 #include "Writers.h"
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <type_traits>
 
@@ -36,6 +40,11 @@ struct Conversion {
     std::string_view separator; // the decimal separator of the results
 };
 
+// A usage error that only the input shows: an unknown --field NAME.
+struct InputUsageError {
+    std::string problem;
+};
+
 // Shared by both loops: the entry as it arrives, and its answer.
 template <typename Writer, typename Out> class AnswerMaker {
 public:
@@ -51,26 +60,27 @@ protected:
         reader_.feed(bytes);
         head_.keep(bytes);
     }
-    void answerRead()
+    // The entry fed so far, answered through `give(answer)`.
+    template <typename Give> void answerRead(Give give)
     {
-        answer(reader_.convert(conversion_.calendar, conversion_.reading, conversion_.separator, line_),
-               head_.text(), head_.cut());
+        const Conversion& c = conversion_;
+        give(made(reader_.convert(c.calendar, c.reading, c.separator, line_), head_.text(), head_.cut()));
         reader_.reset();
         head_.reset();
     }
-    void answer(EntryKind kind, std::string_view entry, bool cut)
+    Answer made(EntryKind kind, std::string_view entry, bool cut)
     {
         Answer a;
         a.kind = answerKind(kind);
         a.line = &line_;
         a.entry = entry.substr(0, EntryHead::kSize);
         a.entryCut = cut || entry.size() > EntryHead::kSize;
-        give(a);
+        return counted(a);
     }
-    void give(const Answer& answer)
+    const Answer& counted(const Answer& answer)
     {
         refused_ = refused_ || answer.kind != AnswerKind::Converted;
-        writer_.answer(out_, answer);
+        return answer;
     }
 
     Out& out_;
@@ -107,12 +117,12 @@ public:
                 this->out_.commit(p + at.size + 1);
                 return;
             }
-            this->answer(kind, text, false);
+            this->writer_.answer(this->out_, this->made(kind, text, false));
         } else {
             this->writer_.entry(this->out_, text);
-            this->answer(
-                convertEntry(c.calendar, c.reading, text, c.separator, this->line_.text, this->line_.at),
-                text, false);
+            const EntryKind kind =
+                convertEntry(c.calendar, c.reading, text, c.separator, this->line_.text, this->line_.at);
+            this->writer_.answer(this->out_, this->made(kind, text, false));
         }
     }
     // The next piece of an entry that arrives in parts.
@@ -127,23 +137,34 @@ public:
     void end()
     {
         lineReturn_.end();
-        this->answerRead();
+        this->answerRead([this](const Answer& a) { this->writer_.answer(this->out_, a); });
     }
 
 private:
     LineReturn lineReturn_;
 };
 
+// Which field of a table's rows to convert.
+struct FieldChoice {
+    std::size_t number = 0; // 1-based; 0: the one the header names
+    std::string_view name;  // with header
+    bool header = false;
+    char terminator = '\n';
+};
+
 // Rows of a table: each row written back as it came, then the answer's
-// columns for its chosen field; the first row, with --header, gets the
-// columns' names instead.
+// columns for its chosen field, then the row's own line end; the first row,
+// with --header, gets the columns' names instead.
 template <typename Writer, typename Out> class FieldLoop : public AnswerMaker<Writer, Out> {
     using Base = AnswerMaker<Writer, Out>;
 
 public:
-    FieldLoop(Out& out, Writer& writer, const Conversion& conversion, std::size_t field, bool header)
-        : Base(out, writer, conversion), field_(field), headerRow_(header)
+    FieldLoop(Out& out, Writer& writer, const Conversion& conversion, const FieldChoice& choice)
+        : Base(out, writer, conversion), field_(choice.number),
+          headerRow_(choice.header), lineEnd_{'\r', choice.terminator}, name_(choice.name)
     {
+        if (field_ == 0)
+            finder_.emplace(choice.name);
     }
 
     void row(std::string_view bytes) { this->out_.put(bytes); }
@@ -151,27 +172,46 @@ public:
     {
         if (!headerRow_)
             this->feed(bytes);
+        else if (finder_)
+            finder_->feed(bytes);
     }
-    void rowEnd(bool found)
+    // Between the fields of the header row, while the field is still unknown.
+    void nextField() { finder_->next(); }
+    void rowEnd(bool found, bool carriageReturn)
     {
+        const std::string_view end(lineEnd_ + !carriageReturn, 1 + carriageReturn);
         if (headerRow_) {
             headerRow_ = false;
-            this->writer_.appendedHeader(this->out_);
-            return;
+            chooseField();
+            this->writer_.columnNames(this->out_);
+        } else if (found) {
+            this->answerRead([this](const Answer& a) { this->writer_.columns(this->out_, a); });
+        } else {
+            Answer a;
+            a.kind = AnswerKind::MissingField;
+            a.field = field_;
+            this->writer_.columns(this->out_, this->counted(a));
         }
-        if (found) {
-            this->answerRead();
-            return;
-        }
-        Answer a;
-        a.kind = AnswerKind::MissingField;
-        a.field = field_;
-        this->give(a);
+        this->out_.put(end);
     }
+    // The field of the rows after the header.
+    std::size_t chosenField() const { return field_; }
 
 private:
-    const std::size_t field_;
+    void chooseField()
+    {
+        if (!finder_)
+            return;
+        field_ = finder_->finish();
+        if (field_ == 0)
+            throw InputUsageError{unknownColumn(name_, *finder_)};
+    }
+
+    std::size_t field_;
     bool headerRow_;
+    const char lineEnd_[2];
+    std::optional<ColumnFinder> finder_;
+    std::string_view name_;
 };
 
 } // namespace mrv::cli

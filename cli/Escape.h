@@ -52,11 +52,12 @@ template <typename Out> void putTsvEscaped(Out& out, std::string_view text)
     out.put(text.substr(start));
 }
 
-// Whether a CSV field must be quoted (RFC 4180): it holds a comma, a quote
-// or a line break.
-inline bool csvNeedsQuotes(std::string_view text)
+// Whether a CSV field must be quoted (RFC 4180): it holds the delimiter, a
+// quote or a line break.
+inline bool csvNeedsQuotes(std::string_view text, char delimiter = ',')
 {
-    return text.find_first_of(",\"\r\n") != std::string_view::npos;
+    const char special[] = {delimiter, '"', '\r', '\n'};
+    return text.find_first_of(std::string_view(special, sizeof special)) != std::string_view::npos;
 }
 
 // The inside of a quoted CSV field: each quote doubled.
@@ -71,9 +72,9 @@ template <typename Out> void putCsvQuotedInside(Out& out, std::string_view text)
 }
 
 // A whole CSV field, quoted only where it must be.
-template <typename Out> void putCsvField(Out& out, std::string_view text)
+template <typename Out> void putCsvField(Out& out, std::string_view text, char delimiter = ',')
 {
-    if (!csvNeedsQuotes(text)) {
+    if (!csvNeedsQuotes(text, delimiter)) {
         out.put(text);
         return;
     }

@@ -1,9 +1,11 @@
-// The jsonl format: one JSON object per entry, every key always there:
-// entry, sc, ey, aw, error, message, sc_value, ey_year, aw_year, those that
-// do not apply null. The entry's bytes that are not UTF-8 are written U+FFFD.
+// The jsonl format: one JSON object per entry: entry, then the chosen keys
+// (by default sc, ey, aw, error, message, sc_value, ey_year, aw_year), each
+// always there, null where it does not apply. The entry's bytes that are
+// not UTF-8 are written U+FFFD.
 #pragma once
 
 #include "Answer.h"
+#include "Columns.h"
 #include "Escape.h"
 #include "WriteBytes.h"
 
@@ -13,7 +15,10 @@ namespace mrv::cli {
 
 class JsonlWriter {
 public:
-    explicit JsonlWriter(char terminator) : terminator_(terminator) {}
+    explicit JsonlWriter(char terminator, const Columns& columns = {})
+        : terminator_(terminator), columns_(columns)
+    {
+    }
 
     template <typename Out> void header(Out&) {}
     template <typename Out> void entry(Out& out, std::string_view text)
@@ -40,40 +45,82 @@ public:
             out.put("{\"entry\":\"");
         started_ = false;
         json_.finish(out);
-        if (answer.kind == AnswerKind::Converted) {
-            const ResultLine& line = *answer.line;
-            const Numbers n = numbers(line);
-            char* p = out.reserve(write::kConvertedRow);
-            p = write::copy(p, "\",\"sc\":\"");
-            p = write::copyFromLine(p, line.sc(), line);
-            p = write::copy(p, "\",\"ey\":\"");
-            p = write::copyFromLine(p, line.ey(), line);
-            p = write::copy(p, "\",\"aw\":\"");
-            p = write::copyFromLine(p, line.aw(), line);
-            p = write::copy(p, "\",\"error\":null,\"message\":null,\"sc_value\":");
-            p = write::copyFromLine(p, n.sc, line);
-            p = write::copy(p, ",\"ey_year\":");
-            p = write::copyFromLine(p, n.ey, line);
-            p = write::copy(p, ",\"aw_year\":");
-            p = write::copyFromLine(p, n.aw, line);
-            *p++ = '}';
-            *p++ = terminator_;
-            out.commit(p);
-            return;
-        }
-        char buffer[kMessageCapacity];
-        out.put("\",\"sc\":null,\"ey\":null,\"aw\":null,\"error\":\"");
-        out.put(errorName(answer.kind));
-        out.put("\",\"message\":\"");
-        JsonEscaper text;
-        text.put(out, message(answer, buffer));
-        text.finish(out);
-        out.put("\",\"sc_value\":null,\"ey_year\":null,\"aw_year\":null}");
+        out.put('"');
+        if (answer.kind == AnswerKind::Converted)
+            convertedKeys(out, *answer.line);
+        else
+            refusedKeys(out, answer);
+        out.put('}');
         out.put(terminator_);
     }
 
 private:
+    // ,"sc": and the like, before each key's value.
+    static constexpr std::string_view kKeys[] = {
+        ",\"sc\":",      ",\"ey\":",       ",\"aw\":",      ",\"error\":",
+        ",\"message\":", ",\"sc_value\":", ",\"ey_year\":", ",\"aw_year\":"};
+
+    static std::string_view key(Column column) { return kKeys[static_cast<std::size_t>(column)]; }
+
+    template <typename Out> void convertedKeys(Out& out, const ResultLine& line)
+    {
+        const Numbers n = numbers(line);
+        char* p = out.reserve(write::kConvertedRow);
+        for (const Column column : columns_) {
+            p = write::copy(p, key(column));
+            switch (column) {
+            case Column::Sc:
+            case Column::Ey:
+            case Column::Aw: {
+                const std::string_view piece = column == Column::Sc   ? line.sc()
+                                               : column == Column::Ey ? line.ey()
+                                                                      : line.aw();
+                *p++ = '"';
+                p = write::copyFromLine(p, piece, line);
+                *p++ = '"';
+                break;
+            }
+            case Column::Error:
+            case Column::Message:
+                p = write::copy(p, "null");
+                break;
+            case Column::ScValue:
+                p = write::copyFromLine(p, n.sc, line);
+                break;
+            case Column::EyYear:
+                p = write::copyFromLine(p, n.ey, line);
+                break;
+            case Column::AwYear:
+                p = write::copyFromLine(p, n.aw, line);
+                break;
+            }
+        }
+        out.commit(p);
+    }
+
+    template <typename Out> void refusedKeys(Out& out, const Answer& answer)
+    {
+        char buffer[kMessageCapacity];
+        for (const Column column : columns_) {
+            out.put(key(column));
+            if (column == Column::Error) {
+                out.put('"');
+                out.put(errorName(answer.kind));
+                out.put('"');
+            } else if (column == Column::Message) {
+                out.put('"');
+                JsonEscaper text;
+                text.put(out, message(answer, buffer));
+                text.finish(out);
+                out.put('"');
+            } else {
+                out.put("null");
+            }
+        }
+    }
+
     char terminator_;
+    Columns columns_;
     JsonEscaper json_;
     bool started_ = false;
 };

@@ -4,12 +4,17 @@
 //   row(bytes)      bytes of the row as they stand in the input, to be
 //                   written back unchanged (without the row's line end);
 //   field(bytes)    the content of the chosen field, unescaped or unquoted;
-//   rowEnd(found)   the row is complete; found: it had the chosen field.
+//   rowEnd(found, cr) the row is complete; found: it had the chosen field;
+//                   cr: its line end was a carriage return and the terminator.
+// Field 0 chooses every field: their contents go to field(bytes) with
+// nextField() between them, and after the row the sink's chosenField()
+// (where it has one) chooses the field of the rows after it; so a header
+// row can name the column to convert.
 // Nothing of a row is kept, so a row of any length reads in fixed memory.
 // One carriage return before a row's line end belongs to the line end.
 #pragma once
 
-#include "Entry.h"
+#include "LineReturn.h"
 
 #include <cstddef>
 #include <string_view>
@@ -26,29 +31,41 @@ public:
     void whole(std::string_view line)
     {
         take(withoutLineReturn(line));
-        end();
+        endRow(line.ends_with('\r'));
     }
     void piece(std::string_view part)
     {
         lineReturn_.pass(part, [this](std::string_view bytes) { take(bytes); });
     }
-    void end()
-    {
-        lineReturn_.end();
-        if (escape_ && current_ == wanted_)
-            sink_.field("\\");
-        sink_.rowEnd(current_ >= wanted_);
-        current_ = 1, escape_ = false;
-    }
+    void end() { endRow(lineReturn_.end()); }
     // Standard input ended: nothing is left open.
     void finish() {}
 
 private:
+    void endRow(bool carriageReturn)
+    {
+        if (escape_ && (current_ == wanted_ || wanted_ == 0))
+            sink_.field("\\");
+        sink_.rowEnd(current_ >= wanted_, carriageReturn);
+        if constexpr (requires { sink_.chosenField(); }) {
+            if (wanted_ == 0)
+                wanted_ = sink_.chosenField();
+        }
+        current_ = 1, escape_ = false;
+    }
+
+    void nextField()
+    {
+        if (wanted_ == 0)
+            sink_.nextField();
+        ++current_;
+    }
+
     void take(std::string_view bytes)
     {
         sink_.row(bytes);
         while (!bytes.empty()) {
-            if (current_ != wanted_) { // skip to the next tab
+            if (current_ != wanted_ && wanted_ != 0) { // skip to the next tab
                 const std::size_t tab = bytes.find('\t');
                 if (tab == std::string_view::npos)
                     return;
@@ -78,27 +95,27 @@ private:
             if (stop == std::string_view::npos)
                 return;
             if (bytes[stop] == '\t')
-                ++current_;
+                nextField();
             else
                 escape_ = true;
             bytes.remove_prefix(stop + 1);
         }
     }
 
-    const std::size_t wanted_;
+    std::size_t wanted_;
     Sink& sink_;
     LineReturn lineReturn_;
     std::size_t current_ = 1; // the field being read, 1-based
     bool escape_ = false;     // a backslash in the wanted field waits for its letter
 };
 
-// CSV (RFC 4180): fields split on commas; a field in double quotes may hold
-// commas, line breaks and doubled quotes. As most readers do, a quote inside
+// CSV (RFC 4180): fields split on commas, or the delimiter given; a field in
+// double quotes may hold delimiters, line breaks and doubled quotes. As most readers do, a quote inside
 // an unquoted field and text after a closing quote are taken as they are.
 template <typename Sink> class CsvRowReader {
 public:
-    CsvRowReader(std::size_t field, char terminator, Sink& sink)
-        : wanted_(field), terminator_(terminator), sink_(sink)
+    CsvRowReader(std::size_t field, char terminator, Sink& sink, char delimiter = ',')
+        : wanted_(field), terminator_(terminator), delimiter_(delimiter), sink_(sink)
     {
     }
 
@@ -121,31 +138,36 @@ public:
             lineEnd_ = heldReturn ? 2 : 1;
             return;
         }
-        endRow();
+        endRow(heldReturn);
     }
     // Standard input ended: a row still inside quotes ends there, its quote
     // closed so that the columns after it stay columns.
     void finish()
     {
         if (state_ == State::Quoted) {
+            const bool carriageReturn = lineEnd_ == 2;
             lineEnd_ = 0; // only the input's last line end
             sink_.row("\"");
-            endRow();
+            endRow(carriageReturn);
         }
     }
 
 private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
 
-    void endRow()
+    void endRow(bool carriageReturn)
     {
-        sink_.rowEnd(current_ >= wanted_);
+        sink_.rowEnd(current_ >= wanted_, carriageReturn);
+        if constexpr (requires { sink_.chosenField(); }) {
+            if (wanted_ == 0)
+                wanted_ = sink_.chosenField();
+        }
         current_ = 1, state_ = State::FieldStart;
     }
 
     void content(std::string_view bytes)
     {
-        if (current_ == wanted_ && !bytes.empty())
+        if ((current_ == wanted_ || wanted_ == 0) && !bytes.empty())
             sink_.field(bytes);
     }
 
@@ -175,7 +197,7 @@ private:
                 state_ = State::Unquoted;
                 [[fallthrough]];
             case State::Unquoted: {
-                const std::size_t comma = bytes.find(',');
+                const std::size_t comma = bytes.find(delimiter_);
                 content(bytes.substr(0, comma));
                 if (comma == std::string_view::npos)
                     return;
@@ -207,12 +229,15 @@ private:
 
     void nextField()
     {
+        if (wanted_ == 0)
+            sink_.nextField();
         ++current_;
         state_ = State::FieldStart;
     }
 
-    const std::size_t wanted_;
+    std::size_t wanted_;
     const char terminator_;
+    const char delimiter_;
     Sink& sink_;
     LineReturn lineReturn_;
     std::size_t current_ = 1; // the field being read, 1-based

@@ -308,7 +308,7 @@ TEST(BatchConverter, MachineFormats)
         {{"-f", "ey", "--format", "tsv", "--field", "2", "--header"},
          "name\tyear\nx\t2002\r\nshort\n",
          "name\tyear\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year\n"
-         "x\t2002\t338.30\t2002 AD\tBW 84\t\t\t338.30\t2002\t-84\n"
+         "x\t2002\t338.30\t2002 AD\tBW 84\t\t\t338.30\t2002\t-84\r\n" // each row its own line end
          "short\t\t\t\tmissing-field\tSorry, that row has no field 2.\t\t\t\n"},
     };
     for (const Case& c : cases) {

@@ -27,11 +27,14 @@ std::ostream& operator<<(std::ostream& s, const Row& r)
 struct Recorder {
     std::vector<Row> rows;
     Row current;
+    std::string lineEnds;
     void row(std::string_view bytes) { current.raw += bytes; }
     void field(std::string_view bytes) { current.field += bytes; }
-    void rowEnd(bool found)
+    void nextField() { current.field += '|'; } // with field 0: every field
+    void rowEnd(bool found, bool carriageReturn)
     {
         current.found = found;
+        lineEnds += carriageReturn ? "\r\n" : "\n";
         rows.push_back(current);
         current = {};
     }
@@ -119,6 +122,23 @@ TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
     // With -z, rows end at NUL bytes instead.
     expectRows({"a,\"b\0c\"\0d,e\r\0"s, {{"a,\"b\0c\""s, "b\0c"s, true}, {"d,e", "e", true}}}, '\0',
                [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\0', r); });
+}
+
+TEST(LineReturn, OneCarriageReturnBeforeTheLineEndIsNotTheEntrys)
+{
+    EXPECT_EQ(mrv::cli::withoutLineReturn("2002\r"), "2002");
+    EXPECT_EQ(mrv::cli::withoutLineReturn("2002\r\r"), "2002\r");
+    EXPECT_EQ(mrv::cli::withoutLineReturn("\r2002"), "\r2002");
+    // In pieces: a return at a piece's end is held until the line goes on.
+    for (const std::vector<std::string_view>& pieces :
+         std::vector<std::vector<std::string_view>>{{"20\r", "02\r"}, {"20", "\r", "", "02", "\r"}}) {
+        mrv::cli::LineReturn lineReturn;
+        std::string entry;
+        for (std::string_view piece : pieces)
+            lineReturn.pass(piece, [&](std::string_view bytes) { entry += bytes; });
+        EXPECT_TRUE(lineReturn.end());
+        EXPECT_EQ(entry, "20\r02");
+    }
 }
 
 } // namespace

@@ -120,7 +120,8 @@ TEST(Writers, HeadersAndAnEntryInPieces)
     csv.entryPiece(out, "20");
     csv.entryPiece(out, "02");
     csv.answer(out, refused(AnswerKind::YearZero));
-    csv.appendedHeader(out);
+    csv.columnNames(out);
+    out.put(csv.end());
     EXPECT_EQ(out.text, "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
                         "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
                         "from 1 BC to 1 AD.,,,\r\n"

@@ -1,0 +1,50 @@
+#include "OptionTable.h"
+
+#include <algorithm>
+
+namespace mrv::cli {
+
+const OptionSpec& optionSpec(OptionId id)
+{
+    return *std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
+                         [id](const OptionSpec& s) { return s.id == id; });
+}
+
+std::string joinValues(std::span<const std::string_view> values, std::string_view separator)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            joined += !separator.empty() ? separator : i + 1 == values.size() ? " or " : ", ";
+        joined += values[i];
+    }
+    return joined;
+}
+
+int valueIndex(std::span<const std::string_view> values, std::string_view text)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (std::ranges::equal(values[i], text, {}, lower, lower))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string helpLine(const OptionSpec& spec)
+{
+    constexpr std::size_t kHelpColumn = 24;
+    std::string line = spec.id < 256 ? std::string("  -") + static_cast<char>(spec.id) + ", " : "      ";
+    line += "--";
+    line += spec.name;
+    if (!spec.value.empty())
+        line += "=" + std::string(spec.value);
+    line.resize(std::max(kHelpColumn, line.size() + 1), ' ');
+    const std::size_t values = spec.help.find("%v");
+    if (values == std::string_view::npos)
+        return line + std::string(spec.help);
+    return line + std::string(spec.help.substr(0, values)) + joinValues(spec.values) +
+           std::string(spec.help.substr(values + 2));
+}
+
+} // namespace mrv::cli
