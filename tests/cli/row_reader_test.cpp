@@ -72,6 +72,7 @@ void split(std::string_view input, std::size_t block, char terminator, Reader& r
 struct Case {
     std::string input;
     std::vector<Row> rows;
+    std::string lineEnds = {}; // when given: each row's, as read
 };
 
 template <typename Make> void expectRows(const Case& c, char terminator, Make make)
@@ -81,6 +82,9 @@ template <typename Make> void expectRows(const Case& c, char terminator, Make ma
         auto reader = make(recorder);
         split(c.input, block, terminator, reader);
         EXPECT_EQ(recorder.rows, c.rows) << '"' << c.input << "\" in blocks of " << block;
+        if (!c.lineEnds.empty()) {
+            EXPECT_EQ(recorder.lineEnds, c.lineEnds) << '"' << c.input << "\" in blocks of " << block;
+        }
     }
 }
 
@@ -96,6 +100,9 @@ TEST(TsvRows, FieldsSplitOnTabsAndUnescaped)
     };
     for (const Case& c : cases)
         expectRows(c, '\n', [](Recorder& r) { return mrv::cli::TsvRowReader<Recorder>(2, r); });
+    // Field 0: every field, as a header row is read for a column's name.
+    expectRows({"a\tb\\tc\r\n\td\n", {{"a\tb\\tc", "a|b\tc", true}, {"\td", "|d", true}}, "\r\n\n"}, '\n',
+               [](Recorder& r) { return mrv::cli::TsvRowReader<Recorder>(0, r); });
 }
 
 TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
@@ -119,6 +126,9 @@ TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
     };
     for (const Case& c : cases)
         expectRows(c, '\n', [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\n', r); });
+    expectRows(
+        {"a;\"b;\r\nc\"\r\nd;e\n", {{"a;\"b;\r\nc\"", "a|b;\r\nc", true}, {"d;e", "d|e", true}}, "\r\n\n"},
+        '\n', [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(0, '\n', r, ';'); });
     // With -z, rows end at NUL bytes instead.
     expectRows({"a,\"b\0c\"\0d,e\r\0"s, {{"a,\"b\0c\""s, "b\0c"s, true}, {"d,e", "e", true}}}, '\0',
                [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\0', r); });
