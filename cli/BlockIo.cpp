@@ -1,5 +1,7 @@
 #include "BlockIo.h"
 
+#include <algorithm>
+
 namespace mrv {
 
 namespace {
@@ -7,6 +9,41 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
+
+void Output::put(std::string_view text)
+{
+    while (!text.empty()) {
+        if (used_ == kSize)
+            flush();
+        const std::size_t n = std::min(text.size(), kSize - used_);
+        std::memcpy(buffer_ + used_, text.data(), n);
+        used_ += n;
+        text.remove_prefix(n);
+    }
+}
+
+void Output::flush()
+{
+    if (ok() && used_ > 0)
+        error_ = writeOut(buffer_, used_);
+    used_ = 0;
+}
+
+int Output::writeOut(const char* bytes, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const auto n = ::write(STDOUT_FILENO, bytes + done, static_cast<unsigned>(size - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
 
 bool Input::fill()
 {

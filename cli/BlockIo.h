@@ -3,7 +3,6 @@
 // so that the floor is the converter's own method by construction.
 #pragma once
 
-#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -36,6 +35,9 @@ public:
     static constexpr std::size_t kSize = 1 << 16;
 
     Output() { useBinaryStandardStreams(); }
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    virtual ~Output() = default;
 
     bool ok() const { return error_ == 0; }
     int error() const { return error_; }
@@ -55,34 +57,12 @@ public:
         *p = c;
         commit(p + 1);
     }
-    void put(std::string_view text)
-    {
-        while (!text.empty()) {
-            if (used_ == kSize)
-                flush();
-            const std::size_t n = std::min(text.size(), kSize - used_);
-            std::memcpy(buffer_ + used_, text.data(), n);
-            used_ += n;
-            text.remove_prefix(n);
-        }
-    }
+    void put(std::string_view text);
+    void flush();
 
-    void flush()
-    {
-        std::size_t done = 0;
-        while (ok() && done < used_) {
-            ssize_t n = ::write(STDOUT_FILENO, buffer_ + done, used_ - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                error_ = errno;
-            else if (n == 0)
-                error_ = EIO;
-            else
-                done += static_cast<std::size_t>(n);
-        }
-        used_ = 0;
-    }
+protected:
+    // Writes the block's bytes out: to standard output; 0 or the error.
+    virtual int writeOut(const char* bytes, std::size_t size);
 
 private:
     char buffer_[kSize];

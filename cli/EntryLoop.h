@@ -8,6 +8,7 @@
 #include "ColumnFinder.h"
 #include "Entry.h"
 #include "LineReturn.h"
+#include "RowReader.h"
 #include "Writers.h"
 
 #include <cstddef>
@@ -46,9 +47,9 @@ struct InputUsageError {
 };
 
 // Shared by both loops: the entry as it arrives, and its answer.
-template <typename Writer, typename Out> class AnswerMaker {
+template <typename Writer> class AnswerMaker {
 public:
-    AnswerMaker(Out& out, Writer& writer, const Conversion& conversion)
+    AnswerMaker(Output& out, Writer& writer, const Conversion& conversion)
         : out_(out), writer_(writer), conversion_(conversion)
     {
     }
@@ -83,7 +84,7 @@ protected:
         return answer;
     }
 
-    Out& out_;
+    Output& out_;
     Writer& writer_;
     const Conversion conversion_;
     ResultLine line_;
@@ -95,9 +96,10 @@ private:
 };
 
 // Entries: arguments, or lines of standard input (one carriage return before
-// the line end dropped).
-template <typename Writer, typename Out> class EntryLoop : public AnswerMaker<Writer, Out> {
-    using Base = AnswerMaker<Writer, Out>;
+// the line end dropped). A template in the header, so that whole() is
+// inlined into splitStandardInput's loop: bench/run.sh shows the time.
+template <typename Writer> class EntryLoop : public AnswerMaker<Writer> {
+    using Base = AnswerMaker<Writer>;
 
 public:
     using Base::Base;
@@ -154,58 +156,20 @@ struct FieldChoice {
 
 // Rows of a table: each row written back as it came, then the answer's
 // columns for its chosen field, then the row's own line end; the first row,
-// with --header, gets the columns' names instead.
-template <typename Writer, typename Out> class FieldLoop : public AnswerMaker<Writer, Out> {
-    using Base = AnswerMaker<Writer, Out>;
-
+// with --header, gets the columns' names instead. For TsvWriter and
+// CsvWriter.
+template <typename Writer> class FieldLoop : public AnswerMaker<Writer>, public RowSink {
 public:
-    FieldLoop(Out& out, Writer& writer, const Conversion& conversion, const FieldChoice& choice)
-        : Base(out, writer, conversion), field_(choice.number),
-          headerRow_(choice.header), lineEnd_{'\r', choice.terminator}, name_(choice.name)
-    {
-        if (field_ == 0)
-            finder_.emplace(choice.name);
-    }
+    FieldLoop(Output& out, Writer& writer, const Conversion& conversion, const FieldChoice& choice);
 
-    void row(std::string_view bytes) { this->out_.put(bytes); }
-    void field(std::string_view bytes)
-    {
-        if (!headerRow_)
-            this->feed(bytes);
-        else if (finder_)
-            finder_->feed(bytes);
-    }
-    // Between the fields of the header row, while the field is still unknown.
-    void nextField() { finder_->next(); }
-    void rowEnd(bool found, bool carriageReturn)
-    {
-        const std::string_view end(lineEnd_ + !carriageReturn, 1 + carriageReturn);
-        if (headerRow_) {
-            headerRow_ = false;
-            chooseField();
-            this->writer_.columnNames(this->out_);
-        } else if (found) {
-            this->answerRead([this](const Answer& a) { this->writer_.columns(this->out_, a); });
-        } else {
-            Answer a;
-            a.kind = AnswerKind::MissingField;
-            a.field = field_;
-            this->writer_.columns(this->out_, this->counted(a));
-        }
-        this->out_.put(end);
-    }
-    // The field of the rows after the header.
-    std::size_t chosenField() const { return field_; }
+    void row(std::string_view bytes) override { this->out_.put(bytes); }
+    void field(std::string_view bytes) override;
+    void nextField() override { finder_->next(); }
+    void rowEnd(bool found, bool carriageReturn) override;
+    std::size_t chosenField() const override { return field_; }
 
 private:
-    void chooseField()
-    {
-        if (!finder_)
-            return;
-        field_ = finder_->finish();
-        if (field_ == 0)
-            throw InputUsageError{unknownColumn(name_, *finder_)};
-    }
+    void chooseField();
 
     std::size_t field_;
     bool headerRow_;

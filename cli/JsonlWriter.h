@@ -5,9 +5,9 @@
 #pragma once
 
 #include "Answer.h"
+#include "BlockIo.h"
 #include "Columns.h"
 #include "Escape.h"
-#include "WriteBytes.h"
 
 #include <string_view>
 
@@ -20,104 +20,14 @@ public:
     {
     }
 
-    template <typename Out> void header(Out&) {}
-    template <typename Out> void entry(Out& out, std::string_view text)
-    {
-        if (text.size() <= kShortText && jsonPlain(text)) { // the usual entry: as it is
-            char* p = out.reserve(kShortText + 16);
-            p = write::copy(p, "{\"entry\":\"");
-            out.commit(write::copy(p, text));
-            started_ = true;
-            return;
-        }
-        entryPiece(out, text);
-    }
-    template <typename Out> void entryPiece(Out& out, std::string_view text)
-    {
-        if (!started_)
-            out.put("{\"entry\":\"");
-        started_ = true;
-        json_.put(out, text);
-    }
-    template <typename Out> void answer(Out& out, const Answer& answer)
-    {
-        if (!started_)
-            out.put("{\"entry\":\"");
-        started_ = false;
-        json_.finish(out);
-        out.put('"');
-        if (answer.kind == AnswerKind::Converted)
-            convertedKeys(out, *answer.line);
-        else
-            refusedKeys(out, answer);
-        out.put('}');
-        out.put(terminator_);
-    }
+    void header(Output&) {}
+    void entry(Output& out, std::string_view text);
+    void entryPiece(Output& out, std::string_view text);
+    void answer(Output& out, const Answer& answer);
 
 private:
-    // ,"sc": and the like, before each key's value.
-    static constexpr std::string_view kKeys[] = {
-        ",\"sc\":",      ",\"ey\":",       ",\"aw\":",      ",\"error\":",
-        ",\"message\":", ",\"sc_value\":", ",\"ey_year\":", ",\"aw_year\":"};
-
-    static std::string_view key(Column column) { return kKeys[static_cast<std::size_t>(column)]; }
-
-    template <typename Out> void convertedKeys(Out& out, const ResultLine& line)
-    {
-        const Numbers n = numbers(line);
-        char* p = out.reserve(write::kConvertedRow);
-        for (const Column column : columns_) {
-            p = write::copy(p, key(column));
-            switch (column) {
-            case Column::Sc:
-            case Column::Ey:
-            case Column::Aw: {
-                const std::string_view piece = column == Column::Sc   ? line.sc()
-                                               : column == Column::Ey ? line.ey()
-                                                                      : line.aw();
-                *p++ = '"';
-                p = write::copyFromLine(p, piece, line);
-                *p++ = '"';
-                break;
-            }
-            case Column::Error:
-            case Column::Message:
-                p = write::copy(p, "null");
-                break;
-            case Column::ScValue:
-                p = write::copyFromLine(p, n.sc, line);
-                break;
-            case Column::EyYear:
-                p = write::copyFromLine(p, n.ey, line);
-                break;
-            case Column::AwYear:
-                p = write::copyFromLine(p, n.aw, line);
-                break;
-            }
-        }
-        out.commit(p);
-    }
-
-    template <typename Out> void refusedKeys(Out& out, const Answer& answer)
-    {
-        char buffer[kMessageCapacity];
-        for (const Column column : columns_) {
-            out.put(key(column));
-            if (column == Column::Error) {
-                out.put('"');
-                out.put(errorName(answer.kind));
-                out.put('"');
-            } else if (column == Column::Message) {
-                out.put('"');
-                JsonEscaper text;
-                text.put(out, message(answer, buffer));
-                text.finish(out);
-                out.put('"');
-            } else {
-                out.put("null");
-            }
-        }
-    }
+    void convertedKeys(Output& out, const ResultLine& line);
+    void refusedKeys(Output& out, const Answer& answer);
 
     char terminator_;
     Columns columns_;

@@ -4,65 +4,13 @@
 #pragma once
 
 #include "Answer.h"
+#include "BlockIo.h"
 #include "Columns.h"
-#include "Escape.h"
-#include "OptionTable.h"
-#include "WriteBytes.h"
 
-#include <cstring>
+#include <cstddef>
 #include <string_view>
 
 namespace mrv::cli {
-
-// The chosen columns after the entry, `separator` before each: for a
-// converted entry the result's pieces and numbers, for a refused one its
-// kind and message; `field` writes the message, the one column that may
-// need escaping.
-template <typename Out, typename Field>
-void putAnswerColumns(Out& out, char separator, const Columns& columns, const Answer& answer, Field field)
-{
-    if (answer.kind == AnswerKind::Converted) {
-        const ResultLine& line = *answer.line;
-        const Numbers n = numbers(line);
-        char* p = out.reserve(write::kConvertedRow);
-        for (const Column column : columns) {
-            *p++ = separator;
-            switch (column) {
-            case Column::Sc:
-                p = write::copyFromLine(p, line.sc(), line);
-                break;
-            case Column::Ey:
-                p = write::copyFromLine(p, line.ey(), line);
-                break;
-            case Column::Aw:
-                p = write::copyFromLine(p, line.aw(), line);
-                break;
-            case Column::Error:
-            case Column::Message:
-                break;
-            case Column::ScValue:
-                p = write::copyFromLine(p, n.sc, line);
-                break;
-            case Column::EyYear:
-                p = write::copyFromLine(p, n.ey, line);
-                break;
-            case Column::AwYear:
-                p = write::copyFromLine(p, n.aw, line);
-                break;
-            }
-        }
-        out.commit(p);
-        return;
-    }
-    char buffer[kMessageCapacity];
-    for (const Column column : columns) {
-        out.put(separator);
-        if (column == Column::Error)
-            out.put(errorName(answer.kind));
-        else if (column == Column::Message)
-            field(message(answer, buffer));
-    }
-}
 
 // The shape both table formats share: a header row, and the answer's
 // columns after the entry or a table's own row. `Format` writes the fields
@@ -74,34 +22,14 @@ public:
     {
     }
 
-    template <typename Out> void header(Out& out)
-    {
-        out.put("entry");
-        columnNames(out);
-        out.put(end_);
-    }
+    void header(Output& out);
     // The answer's column names, each after a separator: also after a
     // table's header row with --field.
-    template <typename Out> void columnNames(Out& out)
-    {
-        for (const Column column : columns_) {
-            out.put(separator_);
-            out.put(kColumnNames[static_cast<std::size_t>(column)]);
-        }
-    }
-    template <typename Out> void answer(Out& out, const Answer& answer)
-    {
-        static_cast<Format*>(this)->closeEntry(out);
-        columns(out, answer);
-        out.put(end_);
-    }
+    void columnNames(Output& out);
+    void answer(Output& out, const Answer& answer);
     // The answer's columns alone: after a table's own row with --field.
-    template <typename Out> void columns(Out& out, const Answer& answer)
-    {
-        putAnswerColumns(out, separator_, columns_, answer,
-                         [&](std::string_view text) { static_cast<Format*>(this)->putField(out, text); });
-    }
-    // The format's record end: also a table's last row's, when it had none.
+    void columns(Output& out, const Answer& answer);
+    // The format's record end.
     std::string_view end() const { return end_; }
 
 protected:
@@ -116,15 +44,12 @@ private:
 // every row keeps its fields.
 class TsvWriter : public TableWriter<TsvWriter> {
 public:
-    explicit TsvWriter(char terminator, const Columns& columns = {})
-        : TableWriter('\t', terminator == '\n' ? "\n" : std::string_view("\0", 1), columns)
-    {
-    }
+    explicit TsvWriter(char terminator, const Columns& columns = {});
 
-    template <typename Out> void entry(Out& out, std::string_view text) { putTsvEscaped(out, text); }
-    template <typename Out> void entryPiece(Out& out, std::string_view text) { putTsvEscaped(out, text); }
-    template <typename Out> void putField(Out& out, std::string_view text) { putTsvEscaped(out, text); }
-    template <typename Out> void closeEntry(Out&) {}
+    void entry(Output& out, std::string_view text);
+    void entryPiece(Output& out, std::string_view text) { entry(out, text); }
+    void putField(Output& out, std::string_view text) { entry(out, text); }
+    void closeEntry(Output&) {}
 };
 
 // RFC 4180: fields split by commas (or the delimiter given), quoted only
@@ -134,50 +59,14 @@ public:
 // same way wherever the input's blocks happen to end.
 class CsvWriter : public TableWriter<CsvWriter> {
 public:
-    explicit CsvWriter(char terminator, const Columns& columns = {}, char delimiter = ',')
-        : TableWriter(delimiter, terminator == '\n' ? "\r\n" : std::string_view("\0", 1), columns)
-    {
-    }
+    explicit CsvWriter(char terminator, const Columns& columns = {}, char delimiter = ',');
     static constexpr std::size_t kHeld = 256;
 
-    template <typename Out> void entry(Out& out, std::string_view text)
-    {
-        if (text.size() <= kHeld) {
-            putField(out, text);
-            return;
-        }
-        out.put('"');
-        putCsvQuotedInside(out, text);
-        out.put('"');
-    }
-    template <typename Out> void entryPiece(Out& out, std::string_view text)
-    {
-        if (!quoted_ && held_ + text.size() <= kHeld) {
-            std::memcpy(hold_ + held_, text.data(), text.size());
-            held_ += text.size();
-            return;
-        }
-        if (!quoted_) {
-            out.put('"');
-            putCsvQuotedInside(out, std::string_view(hold_, held_));
-            quoted_ = true;
-        }
-        putCsvQuotedInside(out, text);
-    }
-    template <typename Out> void putField(Out& out, std::string_view text)
-    {
-        putCsvField(out, text, separator_);
-    }
+    void entry(Output& out, std::string_view text);
+    void entryPiece(Output& out, std::string_view text);
+    void putField(Output& out, std::string_view text);
     // An entry that arrived in pieces: its closing quote, or the whole of it.
-    template <typename Out> void closeEntry(Out& out)
-    {
-        if (quoted_)
-            out.put('"');
-        else if (held_ > 0)
-            putField(out, std::string_view(hold_, held_));
-        quoted_ = false;
-        held_ = 0;
-    }
+    void closeEntry(Output& out);
 
 private:
     char hold_[kHeld]; // the first pieces of an entry, while it may still be short

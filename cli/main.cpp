@@ -122,7 +122,7 @@ int convertRows(const Options& options, const Conversion& conversion, Streams& i
 {
     const char terminator = options.nul ? '\0' : '\n';
     const FieldChoice choice{options.field, options.fieldName, options.header, terminator};
-    FieldLoop<Writer, mrv::Output> loop(io.out, writer, conversion, choice);
+    FieldLoop<Writer> loop(io.out, writer, conversion, choice);
     if (options.entries.empty() && io.byteOrderMark)
         io.out.put(kByteOrderMark); // written back where it was
     int readError = 0;
@@ -149,7 +149,7 @@ int convertAll(const Options& options, const Conversion& conversion, Streams& io
             return convertRows(options, conversion, io, writer, refused);
     }
     writer.header(io.out);
-    EntryLoop<Writer, mrv::Output> loop(io.out, writer, conversion);
+    EntryLoop<Writer> loop(io.out, writer, conversion);
     const int readError = feed(options, io, loop);
     refused = loop.refused();
     return readError;

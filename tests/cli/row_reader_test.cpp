@@ -24,14 +24,14 @@ std::ostream& operator<<(std::ostream& s, const Row& r)
     return s << "{raw \"" << r.raw << "\", field \"" << r.field << "\", found " << r.found << "}";
 }
 
-struct Recorder {
+struct Recorder : mrv::cli::RowSink {
     std::vector<Row> rows;
     Row current;
     std::string lineEnds;
-    void row(std::string_view bytes) { current.raw += bytes; }
-    void field(std::string_view bytes) { current.field += bytes; }
-    void nextField() { current.field += '|'; } // with field 0: every field
-    void rowEnd(bool found, bool carriageReturn)
+    void row(std::string_view bytes) override { current.raw += bytes; }
+    void field(std::string_view bytes) override { current.field += bytes; }
+    void nextField() override { current.field += '|'; } // with field 0: every field
+    void rowEnd(bool found, bool carriageReturn) override
     {
         current.found = found;
         lineEnds += carriageReturn ? "\r\n" : "\n";
@@ -99,10 +99,10 @@ TEST(TsvRows, FieldsSplitOnTabsAndUnescaped)
         {"a\tb\rc\r\r\n", {{"a\tb\rc\r", "b\rc\r", true}}},
     };
     for (const Case& c : cases)
-        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::TsvRowReader<Recorder>(2, r); });
+        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::TsvRowReader(2, r); });
     // Field 0: every field, as a header row is read for a column's name.
     expectRows({"a\tb\\tc\r\n\td\n", {{"a\tb\\tc", "a|b\tc", true}, {"\td", "|d", true}}, "\r\n\n"}, '\n',
-               [](Recorder& r) { return mrv::cli::TsvRowReader<Recorder>(0, r); });
+               [](Recorder& r) { return mrv::cli::TsvRowReader(0, r); });
 }
 
 TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
@@ -125,13 +125,13 @@ TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
         {"x,\"a\n\nb\r\n\r\n\"\n", {{"x,\"a\n\nb\r\n\r\n\"", "a\n\nb\r\n\r\n", true}}},
     };
     for (const Case& c : cases)
-        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\n', r); });
+        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::CsvRowReader(2, '\n', r); });
     expectRows(
         {"a;\"b;\r\nc\"\r\nd;e\n", {{"a;\"b;\r\nc\"", "a|b;\r\nc", true}, {"d;e", "d|e", true}}, "\r\n\n"},
-        '\n', [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(0, '\n', r, ';'); });
+        '\n', [](Recorder& r) { return mrv::cli::CsvRowReader(0, '\n', r, ';'); });
     // With -z, rows end at NUL bytes instead.
     expectRows({"a,\"b\0c\"\0d,e\r\0"s, {{"a,\"b\0c\""s, "b\0c"s, true}, {"d,e", "e", true}}}, '\0',
-               [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\0', r); });
+               [](Recorder& r) { return mrv::cli::CsvRowReader(2, '\0', r); });
 }
 
 TEST(LineReturn, OneCarriageReturnBeforeTheLineEndIsNotTheEntrys)

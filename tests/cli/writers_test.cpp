@@ -44,7 +44,7 @@ template <typename Writer> std::string written(Writer writer, const Answer& answ
     StringOut out;
     writer.entry(out, entry);
     writer.answer(out, answer);
-    return out.text;
+    return out.text();
 }
 
 TEST(Writers, EveryColumnOfEveryKind)
@@ -101,13 +101,13 @@ TEST(Writers, CsvWritesAnEntryAlikeWholeOrInPieces)
         CsvWriter csv('\n');
         csv.entry(whole, entry);
         csv.answer(whole, refused(AnswerKind::YearZero));
-        EXPECT_EQ(whole.text.starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
+        EXPECT_EQ(whole.text().starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
         for (std::size_t cut = 0; cut <= entry.size(); cut += 1 + cut / 8) {
             StringOut pieces;
             csv.entryPiece(pieces, std::string_view(entry).substr(0, cut));
             csv.entryPiece(pieces, std::string_view(entry).substr(cut));
             csv.answer(pieces, refused(AnswerKind::YearZero));
-            EXPECT_EQ(pieces.text, whole.text) << entry.size() << " cut at " << cut;
+            EXPECT_EQ(pieces.text(), whole.text()) << entry.size() << " cut at " << cut;
         }
     }
 }
@@ -122,14 +122,14 @@ TEST(Writers, HeadersAndAnEntryInPieces)
     csv.answer(out, refused(AnswerKind::YearZero));
     csv.columnNames(out);
     out.put(csv.end());
-    EXPECT_EQ(out.text, "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
-                        "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
-                        "from 1 BC to 1 AD.,,,\r\n"
-                        ",sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n");
-    out.text.clear();
+    EXPECT_EQ(out.text(), "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
+                          "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
+                          "from 1 BC to 1 AD.,,,\r\n"
+                          ",sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n");
+    out.clear();
     TsvWriter tsv('\0');
     tsv.header(out);
-    EXPECT_EQ(out.text, "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year"s + '\0');
+    EXPECT_EQ(out.text(), "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year"s + '\0');
 }
 
 } // namespace
