@@ -281,6 +281,14 @@ TEST(BatchConverter, ArgumentsLoseATrailingCarriageReturnAsLinesDo)
 }
 
 // The entry loop with each writer; the writers' every column is unit-tested.
+std::string repeated(std::string_view text, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
 TEST(BatchConverter, MachineFormats)
 {
     const std::string header = "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year";
@@ -330,6 +338,10 @@ TEST(BatchConverter, MachineFormats)
         {{"-f", "aw", "--format", "tsv", "--field", "AW", "--header", "--columns", "ey"},
          "aw\n2284\n",
          "aw\tey\n2284\t4370 AD\n"},
+        // An entry across the first two reads of 64 KiB: its message quotes it whole.
+        {{"-f", "ey"},
+         repeated("2002\n", 13107) + "20x02\n",
+         repeated("SC 338.30  -  EY 2002 AD  -  BW 84\n", 13107) + "Sorry, \"20x02\" is not a number.\n"},
         {{"-f", "ey", "--format", "jsonl", "--columns", "ey_year,error"},
          "\xef\xbb\xbf"
          "2002\n0",

@@ -90,6 +90,9 @@ TEST(Writers, EveryColumnOfEveryKind)
               "{\"entry\":\"\\ufffd\",\"sc\":null,\"ey\":null,\"aw\":null,\"error\":\"not-a-number\","
               "\"message\":\"Sorry, \\\"a,\\\\\\\"b\\\\\\\"\\\\t\\\\x01\xc3\xa9\\\" is not a number.\","
               "\"sc_value\":null,\"ey_year\":null,\"aw_year\":null}\n");
+    // An entry that ends inside a UTF-8 sequence: the sequence is replaced.
+    EXPECT_EQ(written(JsonlWriter('\n', {{Column::Error}, 1}), missing, "2002\xe2\x82"),
+              "{\"entry\":\"2002\\ufffd\",\"error\":\"missing-field\"}\n");
 }
 
 // However an entry arrives, whole or cut anywhere, csv writes it alike: a
