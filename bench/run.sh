@@ -51,6 +51,21 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 cmp -s <("$converter" --from sc <"$work/sc.txt") <(mawk -f bench/sc-peer.awk "$work/sc.txt") ||
   { echo "bench/sc-peer.awk no longer writes what the converter writes" >&2; exit 1; }
 
+# The converter's runs in every format, named after `prefix`.
+format_runs() {
+  local prefix=$1 program=$2 c f
+  for c in sc ey aw; do
+    printf '%sconv-%s\t1\t%s\t%s\t--from\t%s\n' "$prefix" $c "$work/$c.txt" "$program" $c # EY 0 is refused
+  done
+  for f in tsv jsonl csv; do
+    printf '%s%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\n' "$prefix" $f "$work/ey.txt" "$program" $f
+  done
+  for f in tsv csv; do
+    printf '%sfield-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\t--field\t2\n' "$prefix" $f "$work/ey.$f" \
+      "$program" $f
+  done
+}
+
 # Interleaved rounds: each round runs every program once, so that a change in
 # the machine's load touches them all alike, all on one processor (the last,
 # or BENCH_CPU): processors of a shared machine may differ in speed. Each
@@ -59,17 +74,11 @@ cpu=${BENCH_CPU:-$(($(nproc) - 1))}
 {
   for c in sc ey aw; do
     printf 'floor-%s\t0\t%s\t%s\n' $c "$work/$c.txt" "$build/bench/io_floor"
-    printf 'conv-%s\t1\t%s\t%s\t--from\t%s\n' $c "$work/$c.txt" "$converter" $c # EY 0 is refused
   done
   printf 'mawk-sc\t0\t-\t%s\t-f\tbench/sc-peer.awk\t%s\n' "$(command -v mawk)" "$work/sc.txt"
   # The other formats, and columns of a table, on the same EY entries.
   printf 'lenient-ey\t1\t%s\t%s\t--from\tey\t--lenient\n' "$work/ey.txt" "$converter"
-  for f in tsv jsonl csv; do
-    printf '%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\n' $f "$work/ey.txt" "$converter" $f
-  done
-  for f in tsv csv; do
-    printf 'field-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\t--field\t2\n' $f "$work/ey.$f" "$converter" $f
-  done
+  format_runs "" "$converter"
   # The spreadsheet options, each against the same run without it.
   table="--from\tey\t--format\tcsv\t--header\t--field"
   printf 'header-ey\t1\t%s\t%s\t%b\t2\n' "$work/ey-header.csv" "$converter" "$table"
@@ -81,17 +90,7 @@ cpu=${BENCH_CPU:-$(($(nproc) - 1))}
     "$table" sc,ey,aw,error,message,sc_value,ey_year,aw_year
   # BENCH_BASE: another build's converter (an earlier commit's), run in the
   # same rounds for a before-and-after table.
-  if [ -n "${BENCH_BASE:-}" ]; then
-    for c in sc ey aw; do
-      printf 'base-conv-%s\t1\t%s\t%s\t--from\t%s\n' $c "$work/$c.txt" "$BENCH_BASE" $c
-    done
-    for f in tsv jsonl csv; do
-      printf 'base-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\n' $f "$work/ey.txt" "$BENCH_BASE" $f
-    done
-    for f in tsv csv; do
-      printf 'base-field-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\t--field\t2\n' $f "$work/ey.$f" "$BENCH_BASE" $f
-    done
-  fi
+  [ -z "${BENCH_BASE:-}" ] || format_runs base- "$BENCH_BASE"
 } | taskset -c "$cpu" "$build/bench/rounds" "${BATCH_ROUNDS:-25}" >"$work/batch.txt"
 # Median CPU ms of a run; for a million entries, ms is ns an entry.
 median_of() { awk -v r="$1" '$1 == r { printf "%.1f", $3 }' "$work/batch.txt"; }

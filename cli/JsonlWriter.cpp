@@ -57,32 +57,14 @@ void JsonlWriter::convertedKeys(Output& out, const ResultLine& line)
     char* p = out.reserve(write::kConvertedRow);
     for (const Column column : columns_) {
         p = write::copy(p, key(column));
-        switch (column) {
-        case Column::Sc:
-        case Column::Ey:
-        case Column::Aw: {
-            const std::string_view piece = column == Column::Sc   ? line.sc()
-                                           : column == Column::Ey ? line.ey()
-                                                                  : line.aw();
-            *p++ = '"';
-            p = write::copyFromLine(p, piece, line);
-            *p++ = '"';
-            break;
-        }
-        case Column::Error:
-        case Column::Message:
+        const bool text = column == Column::Sc || column == Column::Ey || column == Column::Aw;
+        if (column == Column::Error || column == Column::Message)
             p = write::copy(p, "null");
-            break;
-        case Column::ScValue:
-            p = write::copyFromLine(p, n.sc, line);
-            break;
-        case Column::EyYear:
-            p = write::copyFromLine(p, n.ey, line);
-            break;
-        case Column::AwYear:
-            p = write::copyFromLine(p, n.aw, line);
-            break;
-        }
+        if (text)
+            *p++ = '"';
+        p = write::copyColumn(p, column, line, n);
+        if (text)
+            *p++ = '"';
     }
     out.commit(p);
 }

@@ -17,29 +17,7 @@ void putConvertedColumns(Output& out, char separator, const Columns& columns, co
     char* p = out.reserve(write::kConvertedRow);
     for (const Column column : columns) {
         *p++ = separator;
-        switch (column) {
-        case Column::Sc:
-            p = write::copyFromLine(p, line.sc(), line);
-            break;
-        case Column::Ey:
-            p = write::copyFromLine(p, line.ey(), line);
-            break;
-        case Column::Aw:
-            p = write::copyFromLine(p, line.aw(), line);
-            break;
-        case Column::Error:
-        case Column::Message:
-            break;
-        case Column::ScValue:
-            p = write::copyFromLine(p, n.sc, line);
-            break;
-        case Column::EyYear:
-            p = write::copyFromLine(p, n.ey, line);
-            break;
-        case Column::AwYear:
-            p = write::copyFromLine(p, n.aw, line);
-            break;
-        }
+        p = write::copyColumn(p, column, line, n);
     }
     out.commit(p);
 }
