@@ -24,8 +24,9 @@ std::string joinValues(std::span<const std::string_view> values, std::string_vie
 int valueIndex(std::span<const std::string_view> values, std::string_view text)
 {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto same = [&](char a, char b) { return lower(a) == lower(b); };
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (std::ranges::equal(values[i], text, {}, lower, lower))
+        if (std::equal(values[i].begin(), values[i].end(), text.begin(), text.end(), same))
             return static_cast<int>(i);
     }
     return -1;
