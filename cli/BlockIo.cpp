@@ -4,12 +4,6 @@
 
 namespace mrv {
 
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-} // namespace
-
 void Output::put(std::string_view text)
 {
     while (!text.empty()) {

@@ -70,13 +70,16 @@ private:
     int error_ = 0;
 };
 
+// UTF-8's byte-order mark, which spreadsheets write at the start of a file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Standard input in fixed blocks.
 class Input {
 public:
     static constexpr std::size_t kSize = 1 << 16;
 
-    // Takes a UTF-8 byte-order mark off the start of the input, which
-    // spreadsheets write there; whether there was one. Before the first read().
+    // Takes a byte-order mark off the start of the input; whether there was
+    // one. Before the first read().
     bool skipByteOrderMark();
     // The next block; empty at the end of the input or after a failed read,
     // whose error error() then gives.

@@ -31,8 +31,6 @@ constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 constexpr int kUsageOrIoError = 2;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Standard input and output, each through one fixed block.
 struct Streams {
     mrv::Output out;
@@ -124,7 +122,7 @@ int convertRows(const Options& options, const Conversion& conversion, Streams& i
     const FieldChoice choice{options.field, options.fieldName, options.header, terminator};
     FieldLoop<Writer> loop(io.out, writer, conversion, choice);
     if (options.entries.empty() && io.byteOrderMark)
-        io.out.put(kByteOrderMark); // written back where it was
+        io.out.put(mrv::kByteOrderMark); // written back where it was
     int readError = 0;
     if constexpr (std::is_same_v<Writer, CsvWriter>) {
         CsvRowReader rows(options.field, terminator, loop, options.delimiter);
