@@ -35,17 +35,25 @@ int valueIndex(std::span<const std::string_view> values, std::string_view text)
 std::string helpLine(const OptionSpec& spec)
 {
     constexpr std::size_t kHelpColumn = 24;
-    std::string line = spec.id < 256 ? std::string("  -") + static_cast<char>(spec.id) + ", " : "      ";
-    line += "--";
+    std::string line = "      --";
+    if (spec.id < 256) {
+        line[2] = '-';
+        line[3] = static_cast<char>(spec.id);
+        line[4] = ',';
+    }
     line += spec.name;
-    if (!spec.value.empty())
-        line += "=" + std::string(spec.value);
+    if (!spec.value.empty()) {
+        line += '=';
+        line += spec.value;
+    }
     line.resize(std::max(kHelpColumn, line.size() + 1), ' ');
     const std::size_t values = spec.help.find("%v");
-    if (values == std::string_view::npos)
-        return line + std::string(spec.help);
-    return line + std::string(spec.help.substr(0, values)) + joinValues(spec.values) +
-           std::string(spec.help.substr(values + 2));
+    line += spec.help.substr(0, values);
+    if (values != std::string_view::npos) {
+        line += joinValues(spec.values);
+        line += spec.help.substr(values + 2);
+    }
+    return line;
 }
 
 } // namespace mrv::cli

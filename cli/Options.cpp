@@ -36,8 +36,10 @@ const char* shortOptions()
     static const std::string text = [] {
         std::string t = "+:";
         for (const OptionSpec& s : kOptionSpecs) {
-            if (s.id < 256)
-                t += std::string(1, static_cast<char>(s.id)) + (s.value.empty() ? "" : ":");
+            if (s.id < 256) {
+                t += static_cast<char>(s.id);
+                t += s.value.empty() ? "" : ":";
+            }
         }
         return t;
     }();
