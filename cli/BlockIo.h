@@ -59,6 +59,8 @@ public:
     }
     void put(std::string_view text);
     void flush();
+    // Drops what is not yet written.
+    void discard() { used_ = 0; }
 
 protected:
     // Writes the block's bytes out: to standard output; 0 or the error.
@@ -101,13 +103,18 @@ private:
 // each part and end() after the last (also for an unterminated last entry).
 // The output is flushed before every blocking read, so that a line-by-line
 // conversation with another program works. Returns 0, or the error of the
-// failed read; a failed write ends the reading (the output keeps its error).
+// failed read; a failed write ends the reading (the output keeps its error),
+// as does a sink whose done() says the rest would change nothing.
 // A template, so that each sink's whole() is inlined into the loop: the
 // converter's time per entry depends on it.
 template <typename Sink> int splitStandardInput(Output& out, Input& in, char terminator, Sink& sink)
 {
     bool inEntry = false;
     for (;;) {
+        if constexpr (requires { sink.done(); }) {
+            if (sink.done())
+                return 0;
+        }
         out.flush();
         if (!out.ok())
             return 0;

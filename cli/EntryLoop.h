@@ -41,11 +41,6 @@ struct Conversion {
     std::string_view separator; // the decimal separator of the results
 };
 
-// A usage error that only the input shows: an unknown --field NAME.
-struct InputUsageError {
-    std::string problem;
-};
-
 // Shared by both loops: the entry as it arrives, and its answer.
 template <typename Writer> class AnswerMaker {
 public:
@@ -162,20 +157,30 @@ template <typename Writer> class FieldLoop : public AnswerMaker<Writer>, public 
 public:
     FieldLoop(Output& out, Writer& writer, const Conversion& conversion, const FieldChoice& choice);
 
-    void row(std::string_view bytes) override { this->out_.put(bytes); }
+    void row(std::string_view bytes) override
+    {
+        if (problem_.empty())
+            this->out_.put(bytes);
+    }
     void field(std::string_view bytes) override;
     void nextField() override { finder_->next(); }
     void rowEnd(bool found, bool carriageReturn) override;
     std::size_t chosenField() const override { return field_; }
+    bool done() const override { return !problem_.empty(); }
+    // A usage error that only the input shows: a --field NAME the header
+    // does not hold. Nothing is written then.
+    const std::string& problem() const { return problem_; }
 
 private:
-    void chooseField();
+    // Whether the header names the field.
+    bool chooseField();
 
     std::size_t field_;
     bool headerRow_;
     const char lineEnd_[2];
     std::optional<ColumnFinder> finder_;
     std::string_view name_;
+    std::string problem_;
 };
 
 } // namespace mrv::cli

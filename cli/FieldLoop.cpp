@@ -14,6 +14,8 @@ FieldLoop<Writer>::FieldLoop(Output& out, Writer& writer, const Conversion& conv
 
 template <typename Writer> void FieldLoop<Writer>::field(std::string_view bytes)
 {
+    if (done())
+        return;
     if (!headerRow_)
         this->feed(bytes);
     else if (finder_)
@@ -23,9 +25,12 @@ template <typename Writer> void FieldLoop<Writer>::field(std::string_view bytes)
 template <typename Writer> void FieldLoop<Writer>::rowEnd(bool found, bool carriageReturn)
 {
     const std::string_view end(lineEnd_ + !carriageReturn, 1 + carriageReturn);
+    if (done())
+        return;
     if (headerRow_) {
         headerRow_ = false;
-        chooseField();
+        if (!chooseField())
+            return;
         this->writer_.columnNames(this->out_);
     } else if (found) {
         this->answerRead([this](const Answer& a) { this->writer_.columns(this->out_, a); });
@@ -38,13 +43,16 @@ template <typename Writer> void FieldLoop<Writer>::rowEnd(bool found, bool carri
     this->out_.put(end);
 }
 
-template <typename Writer> void FieldLoop<Writer>::chooseField()
+template <typename Writer> bool FieldLoop<Writer>::chooseField()
 {
     if (!finder_)
-        return;
+        return true;
     field_ = finder_->finish();
-    if (field_ == 0)
-        throw InputUsageError{unknownColumn(name_, *finder_)};
+    if (field_ != 0)
+        return true;
+    problem_ = unknownColumn(name_, *finder_);
+    this->out_.discard(); // the header row, unless it outgrew the block
+    return false;
 }
 
 template class FieldLoop<TsvWriter>;

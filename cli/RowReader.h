@@ -28,6 +28,8 @@ public:
     virtual void rowEnd(bool found, bool carriageReturn) = 0;
     // After a row read with field 0: the field of the rows after it.
     virtual std::size_t chosenField() const { return 0; }
+    // Whether the rows to come change nothing, so that reading may stop.
+    virtual bool done() const { return false; }
 };
 
 // TSV: fields split on tabs; \t, \n, \r, \0 and \\ in a field stand for a
@@ -42,6 +44,7 @@ public:
     void end() { endRow(lineReturn_.end()); }
     // Standard input ended: nothing is left open.
     void finish() {}
+    bool done() const { return sink_.done(); }
 
 private:
     void endRow(bool carriageReturn);
@@ -80,6 +83,7 @@ public:
     // Standard input ended: a row still inside quotes ends there, its quote
     // closed so that the columns after it stay columns.
     void finish();
+    bool done() const { return sink_.done(); }
 
 private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };

@@ -36,6 +36,7 @@ struct Streams {
     mrv::Output out;
     mrv::Input in;
     bool byteOrderMark = false; // the input started with one
+    std::string problem;        // a usage error that the input showed
 };
 
 void writeError(std::string_view what, int error)
@@ -133,6 +134,7 @@ int convertRows(const Options& options, const Conversion& conversion, Streams& i
         readError = feed(options, io, rows);
     }
     refused = loop.refused();
+    io.problem = loop.problem();
     return readError;
 }
 
@@ -190,6 +192,8 @@ int run(const Options& options, std::string_view from, Streams& io)
         io.byteOrderMark = io.in.skipByteOrderMark();
     bool refused = false;
     const int readError = convertAll(options, io, refused);
+    if (!io.problem.empty())
+        return usageError(io.problem);
     io.out.flush();
     if (!io.out.ok()) {
         writeError("write error", io.out.error());
@@ -224,8 +228,6 @@ int main(int argc, char** argv)
             break;
         }
         return run(request.options, calendarName(request.options.calendar), *io);
-    } catch (const InputUsageError& e) {
-        return usageError(e.problem); // before any answer: the header row comes first
     } catch (const std::bad_alloc&) {
         // Every answer already made goes out before the message.
         if (io)
