@@ -4,7 +4,7 @@
 
 namespace mrv {
 
-void Output::put(std::string_view text)
+void Output::putLong(std::string_view text)
 {
     while (!text.empty()) {
         if (used_ == kSize)

@@ -55,6 +55,21 @@ void JsonlWriter::convertedKeys(Output& out, const ResultLine& line)
 {
     const Numbers n = numbers(line);
     char* p = out.reserve(write::kConvertedRow);
+    if (allColumns_) { // the usual run: straight through, as a loop costs a tenth more
+        p = write::copy(p, ",\"sc\":\"");
+        p = write::copyFromLine(p, line.sc(), line);
+        p = write::copy(p, "\",\"ey\":\"");
+        p = write::copyFromLine(p, line.ey(), line);
+        p = write::copy(p, "\",\"aw\":\"");
+        p = write::copyFromLine(p, line.aw(), line);
+        p = write::copy(p, "\",\"error\":null,\"message\":null,\"sc_value\":");
+        p = write::copyFromLine(p, n.sc, line);
+        p = write::copy(p, ",\"ey_year\":");
+        p = write::copyFromLine(p, n.ey, line);
+        p = write::copy(p, ",\"aw_year\":");
+        out.commit(write::copyFromLine(p, n.aw, line));
+        return;
+    }
     for (const Column column : columns_) {
         p = write::copy(p, key(column));
         const bool text = column == Column::Sc || column == Column::Ey || column == Column::Aw;

@@ -16,7 +16,7 @@ namespace mrv::cli {
 class JsonlWriter {
 public:
     explicit JsonlWriter(char terminator, const Columns& columns = {})
-        : terminator_(terminator), columns_(columns)
+        : terminator_(terminator), columns_(columns), allColumns_(columns.all())
     {
     }
 
@@ -31,6 +31,7 @@ private:
 
     char terminator_;
     Columns columns_;
+    bool allColumns_;
     JsonEscaper json_;
     bool started_ = false;
 };

@@ -11,10 +11,24 @@ namespace {
 
 // A converted entry's chosen columns, `separator` before each: the result's
 // pieces and numbers.
-void putConvertedColumns(Output& out, char separator, const Columns& columns, const ResultLine& line)
+void putConvertedColumns(Output& out, char separator, const Columns& columns, bool all,
+                         const ResultLine& line)
 {
     const Numbers n = numbers(line);
     char* p = out.reserve(write::kConvertedRow);
+    if (all) { // the usual run: straight through, as a loop costs a tenth more
+        for (std::string_view piece : {line.sc(), line.ey(), line.aw()}) {
+            *p++ = separator;
+            p = write::copyFromLine(p, piece, line);
+        }
+        *p++ = separator, *p++ = separator, *p++ = separator;
+        p = write::copyFromLine(p, n.sc, line);
+        *p++ = separator;
+        p = write::copyFromLine(p, n.ey, line);
+        *p++ = separator;
+        out.commit(write::copyFromLine(p, n.aw, line));
+        return;
+    }
     for (const Column column : columns) {
         *p++ = separator;
         p = write::copyColumn(p, column, line, n);
@@ -51,7 +65,7 @@ template <typename Format> void TableWriter<Format>::answer(Output& out, const A
 template <typename Format> void TableWriter<Format>::columns(Output& out, const Answer& answer)
 {
     if (answer.kind == AnswerKind::Converted) {
-        putConvertedColumns(out, separator_, columns_, *answer.line);
+        putConvertedColumns(out, separator_, columns_, allColumns_, *answer.line);
         return;
     }
     char buffer[kMessageCapacity];

@@ -18,7 +18,7 @@ namespace mrv::cli {
 template <typename Format> class TableWriter {
 public:
     TableWriter(char separator, std::string_view end, const Columns& columns)
-        : separator_(separator), end_(end), columns_(columns)
+        : separator_(separator), end_(end), columns_(columns), allColumns_(columns.all())
     {
     }
 
@@ -38,6 +38,7 @@ protected:
 private:
     const std::string_view end_;
     const Columns columns_;
+    const bool allColumns_;
 };
 
 // Tab-separated columns; the entry escaped (\t, \n, \r, \0, \\) so that
