@@ -8,6 +8,7 @@
 namespace {
 
 mrv::Output out;
+mrv::Input in;
 
 struct Echo {
     void whole(std::string_view text)
@@ -24,7 +25,7 @@ struct Echo {
 int main()
 {
     Echo echo;
-    const int readError = mrv::splitStandardInput(out, '\n', echo);
+    const int readError = mrv::splitStandardInput(out, in, '\n', echo);
     out.flush();
     return readError != 0 || !out.ok() ? 2 : 0;
 }

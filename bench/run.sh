@@ -42,10 +42,29 @@ awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%d\n", -32767 + (i * 7919) % 
 # The EY entries as the second column of a table, for --field.
 awk '{ printf "%d,%s\r\n", NR, $0 }' "$work/ey.txt" >"$work/ey.csv"
 awk '{ printf "%d\t%s\n", NR, $0 }' "$work/ey.txt" >"$work/ey.tsv"
+# And under a header row, with commas and with semicolons, for the options
+# that name the field, change the delimiter and choose the columns.
+{ printf 'n,year\r\n'; cat "$work/ey.csv"; } >"$work/ey-header.csv"
+{ printf 'n;year\r\n'; tr , ';' <"$work/ey.csv"; } >"$work/ey-semicolon.csv"
 converter="$build/cli/mrvdate-convert"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 cmp -s <("$converter" --from sc <"$work/sc.txt") <(mawk -f bench/sc-peer.awk "$work/sc.txt") ||
   { echo "bench/sc-peer.awk no longer writes what the converter writes" >&2; exit 1; }
+
+# The converter's runs in every format, named after `prefix`.
+format_runs() {
+  local prefix=$1 program=$2 c f
+  for c in sc ey aw; do
+    printf '%sconv-%s\t1\t%s\t%s\t--from\t%s\n' "$prefix" $c "$work/$c.txt" "$program" $c # EY 0 is refused
+  done
+  for f in tsv jsonl csv; do
+    printf '%s%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\n' "$prefix" $f "$work/ey.txt" "$program" $f
+  done
+  for f in tsv csv; do
+    printf '%sfield-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\t--field\t2\n' "$prefix" $f "$work/ey.$f" \
+      "$program" $f
+  done
+}
 
 # Interleaved rounds: each round runs every program once, so that a change in
 # the machine's load touches them all alike, all on one processor (the last,
@@ -55,17 +74,23 @@ cpu=${BENCH_CPU:-$(($(nproc) - 1))}
 {
   for c in sc ey aw; do
     printf 'floor-%s\t0\t%s\t%s\n' $c "$work/$c.txt" "$build/bench/io_floor"
-    printf 'conv-%s\t1\t%s\t%s\t--from\t%s\n' $c "$work/$c.txt" "$converter" $c # EY 0 is refused
   done
   printf 'mawk-sc\t0\t-\t%s\t-f\tbench/sc-peer.awk\t%s\n' "$(command -v mawk)" "$work/sc.txt"
   # The other formats, and columns of a table, on the same EY entries.
   printf 'lenient-ey\t1\t%s\t%s\t--from\tey\t--lenient\n' "$work/ey.txt" "$converter"
-  for f in tsv jsonl csv; do
-    printf '%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\n' $f "$work/ey.txt" "$converter" $f
-  done
-  for f in tsv csv; do
-    printf 'field-%s-ey\t1\t%s\t%s\t--from\tey\t--format\t%s\t--field\t2\n' $f "$work/ey.$f" "$converter" $f
-  done
+  format_runs "" "$converter"
+  # The spreadsheet options, each against the same run without it.
+  table="--from\tey\t--format\tcsv\t--header\t--field"
+  printf 'header-ey\t1\t%s\t%s\t%b\t2\n' "$work/ey-header.csv" "$converter" "$table"
+  printf 'named-ey\t1\t%s\t%s\t%b\tyear\n' "$work/ey-header.csv" "$converter" "$table"
+  printf 'delimiter-ey\t1\t%s\t%s\t%b\t2\t-d\t;\n' "$work/ey-semicolon.csv" "$converter" "$table"
+  printf 'columns-ey\t1\t%s\t%s\t%b\t2\t--columns\t%s\n' "$work/ey-header.csv" "$converter" "$table" \
+    sc,ey,aw,error,message,sc_value,ey_year,aw_year
+  printf 'all-new-ey\t1\t%s\t%s\t%b\tyear\t-d\t;\t--columns\t%s\n' "$work/ey-semicolon.csv" "$converter" \
+    "$table" sc,ey,aw,error,message,sc_value,ey_year,aw_year
+  # BENCH_BASE: another build's converter (an earlier commit's), run in the
+  # same rounds for a before-and-after table.
+  [ -z "${BENCH_BASE:-}" ] || format_runs base- "$BENCH_BASE"
 } | taskset -c "$cpu" "$build/bench/rounds" "${BATCH_ROUNDS:-25}" >"$work/batch.txt"
 # Median CPU ms of a run; for a million entries, ms is ns an entry.
 median_of() { awk -v r="$1" '$1 == r { printf "%.1f", $3 }' "$work/batch.txt"; }
@@ -79,6 +104,11 @@ peak_zero=$(/usr/bin/time -f %M timeout 10 "$converter" --from sc </dev/zero 2>&
 # And a 1 GB table row, its first field quoted and full of commas.
 peak_row=$({ printf '"'; head -c 1000000000 /dev/zero | tr '\0' ,; printf '",2002\r\n'; } |
   /usr/bin/time -f %M "$converter" --from ey --format csv --field 2 2>&1 >/dev/null | tail -1) || true
+# The same with the spreadsheet options: a byte-order mark, a header row
+# naming the field, semicolons, chosen columns.
+peak_row_options=$({ printf '\xef\xbb\xbfname;year\r\n"'; head -c 1000000000 /dev/zero | tr '\0' ';'; printf '";2002\r\n'; } |
+  /usr/bin/time -f %M "$converter" --from ey --format csv -d ';' --field year --header --columns aw_year \
+    2>&1 >/dev/null | tail -1) || true
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
 batch_table() {
@@ -99,7 +129,17 @@ batch_table() {
   for f in csv tsv; do
     echo "| the same EY entries as field 2 of a $f table, --field 2 | $(median_of field-$f-ey) ns: $(ratio "$(median_of field-$f-ey)" "$tsv")× tsv | ≤ 2× tsv |"
   done
-  echo "| batch converter, peak memory | 1 GB line: $(mib "$peak_line") MiB; 10 s of /dev/zero: $(mib "$peak_zero") MiB; 1 GB csv row with --field: $(mib "$peak_row") MiB | < 8 MiB |"
+  header=$(median_of header-ey)
+  for o in "named-ey:--field year (named)" "delimiter-ey:-d ';' (a semicolon table)" \
+    "columns-ey:--columns (all eight named)" "all-new-ey:all three"; do
+    echo "| the same EY entries under a header row, ${o#*:} | $(median_of "${o%%:*}") ns: $(ratio "$(median_of "${o%%:*}")" "$header")× --field 2 --header ($header ns) | ≤ 1.10× |"
+  done
+  echo "| batch converter, peak memory | 1 GB line: $(mib "$peak_line") MiB; 10 s of /dev/zero: $(mib "$peak_zero") MiB; 1 GB csv row with --field: $(mib "$peak_row") MiB; with -d ';' --field year --header --columns: $(mib "$peak_row_options") MiB | < 8 MiB |"
+  if [ -n "${BENCH_BASE:-}" ]; then
+    for r in conv-sc conv-ey conv-aw tsv-ey jsonl-ey csv-ey field-tsv-ey field-csv-ey; do
+      echo "| $r: before (BENCH_BASE) and after | $(median_of base-$r) ns, $(median_of $r) ns: $(ratio "$(median_of $r)" "$(median_of base-$r)")× | |"
+    done
+  fi
 }
 if [ "$part" = batch ]; then
   echo "| Measure | Result | Goal |"

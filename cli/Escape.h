@@ -1,13 +1,12 @@
 // How text is written into a field of each machine format. Each escaper
 // takes text piece by piece, so that an entry of any length is written as it
-// arrives; `Out` is anything with put(char) and put(std::string_view).
+// arrives.
 #pragma once
 
-#include <algorithm>
+#include "BlockIo.h"
+
 #include <cstddef>
-#include <iterator>
 #include <string_view>
-#include <utility>
 
 namespace mrv::cli {
 
@@ -15,72 +14,19 @@ namespace mrv::cli {
 // block reserved in the output.
 inline constexpr std::size_t kShortText = 64;
 
-inline const char* tsvEscape(char c)
-{
-    return c == '\t'   ? "\\t"
-           : c == '\n' ? "\\n"
-           : c == '\r' ? "\\r"
-           : c == '\\' ? "\\\\"
-           : c == '\0' ? "\\0"
-                       : nullptr;
-}
-
 // A TSV field: tabs, line feeds, carriage returns, NULs and backslashes are
 // written \t, \n, \r, \0 and \\, so that every row keeps its fields.
-template <typename Out> void putTsvEscaped(Out& out, std::string_view text)
-{
-    if (text.size() <= kShortText) {
-        char* p = out.reserve(2 * kShortText);
-        for (const char c : text) {
-            const char* escape = static_cast<unsigned char>(c) > '\r' && c != '\\' ? nullptr : tsvEscape(c);
-            if (escape)
-                *p++ = escape[0], *p++ = escape[1];
-            else
-                *p++ = c;
-        }
-        out.commit(p);
-        return;
-    }
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (const char* escape = tsvEscape(text[i])) {
-            out.put(text.substr(start, i - start));
-            out.put(std::string_view(escape, 2));
-            start = i + 1;
-        }
-    }
-    out.put(text.substr(start));
-}
+void putTsvEscaped(Output& out, std::string_view text);
 
-// Whether a CSV field must be quoted (RFC 4180): it holds a comma, a quote
-// or a line break.
-inline bool csvNeedsQuotes(std::string_view text)
-{
-    return text.find_first_of(",\"\r\n") != std::string_view::npos;
-}
+// Whether a CSV field must be quoted (RFC 4180): it holds the delimiter, a
+// quote or a line break.
+bool csvNeedsQuotes(std::string_view text, char delimiter = ',');
 
 // The inside of a quoted CSV field: each quote doubled.
-template <typename Out> void putCsvQuotedInside(Out& out, std::string_view text)
-{
-    for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-        out.put(text.substr(0, quote + 1));
-        out.put('"');
-        text.remove_prefix(quote + 1);
-    }
-    out.put(text);
-}
+void putCsvQuotedInside(Output& out, std::string_view text);
 
 // A whole CSV field, quoted only where it must be.
-template <typename Out> void putCsvField(Out& out, std::string_view text)
-{
-    if (!csvNeedsQuotes(text)) {
-        out.put(text);
-        return;
-    }
-    out.put('"');
-    putCsvQuotedInside(out, text);
-    out.put('"');
-}
+void putCsvField(Output& out, std::string_view text, char delimiter = ',');
 
 // Whether a text goes into a JSON string as it is: printable ASCII, no
 // quote, no backslash.
@@ -98,84 +44,13 @@ inline bool jsonPlain(std::string_view text)
 // between pieces, and a byte that cannot be UTF-8 is written U+FFFD.
 class JsonEscaper {
 public:
-    template <typename Out> void put(Out& out, std::string_view text)
-    {
-        for (char ch : text)
-            byte(out, static_cast<unsigned char>(ch));
-    }
+    void put(Output& out, std::string_view text);
     // The text ended: an unfinished sequence is invalid.
-    template <typename Out> void finish(Out& out)
-    {
-        if (pending_ > 0)
-            replacement(out);
-    }
+    void finish(Output& out);
 
 private:
-    template <typename Out> void replacement(Out& out)
-    {
-        out.put("\\ufffd");
-        pending_ = needed_ = 0;
-    }
-
-    template <typename Out> void byte(Out& out, unsigned char b)
-    {
-        if (needed_ > 0) {
-            if (b >= lower_ && b <= upper_) {
-                sequence_[pending_++] = static_cast<char>(b);
-                lower_ = 0x80, upper_ = 0xBF;
-                if (pending_ == needed_) {
-                    out.put(std::string_view(sequence_, pending_));
-                    pending_ = needed_ = 0;
-                }
-                return;
-            }
-            replacement(out); // and the byte starts afresh
-        }
-        if (b < 0x80) {
-            ascii(out, static_cast<char>(b));
-            return;
-        }
-        // Lead bytes, their sequence's length and the range of the byte after
-        // them: no overlong forms, no surrogates, nothing beyond U+10FFFF.
-        struct Lead {
-            unsigned char first, last;
-            std::size_t length;
-            unsigned char lower, upper;
-        };
-        static constexpr Lead kLeads[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
-                                          {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
-                                          {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
-                                          {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
-        const auto lead = std::find_if(std::begin(kLeads), std::end(kLeads),
-                                       [b](const Lead& l) { return b >= l.first && b <= l.last; });
-        if (lead == std::end(kLeads)) {
-            out.put("\\ufffd");
-            return;
-        }
-        needed_ = lead->length;
-        lower_ = lead->lower, upper_ = lead->upper;
-        sequence_[0] = static_cast<char>(b);
-        pending_ = 1;
-    }
-
-    template <typename Out> static void ascii(Out& out, char c)
-    {
-        static constexpr std::pair<char, std::string_view> kShort[] = {
-            {'"', "\\\""}, {'\\', "\\\\"}, {'\n', "\\n"}, {'\r', "\\r"}, {'\t', "\\t"}};
-        for (const auto& [plain, escaped] : kShort) {
-            if (c == plain) {
-                out.put(escaped);
-                return;
-            }
-        }
-        if (static_cast<unsigned char>(c) < 0x20) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            const char escape[] = {'\\', 'u', '0', '0', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
-            out.put(std::string_view(escape, sizeof escape));
-            return;
-        }
-        out.put(c);
-    }
+    void replacement(Output& out);
+    void byte(Output& out, unsigned char b);
 
     char sequence_[4] = {};
     std::size_t pending_ = 0;

@@ -1,88 +1,38 @@
 #include "Help.h"
 
-namespace mrv::cli {
+#include "OptionTable.h"
 
-const std::string_view kUsage = "Usage: mrvdate-convert --from sc|ey|aw [OPTION]... [ENTRY]...\n";
+namespace mrv::cli {
 
 const std::string_view kTryHelp = "Try 'mrvdate-convert --help' for more information.\n";
 
-const std::string_view kHelp =
-    "Usage: mrvdate-convert --from sc|ey|aw [OPTION]... [ENTRY]...\n"
-    "Convert years between the calendars of the Morvane timeline: Space Century (sc),\n"
-    "Earth Year (ey) and After War (aw).\n"
-    "\n"
-    "Each ENTRY is converted from the chosen calendar; with no ENTRY, entries are read\n"
-    "from standard input, one per line (one trailing carriage return removed). Every\n"
-    "entry gives exactly one answer: its result, or the refusal's message.\n"
-    "\n"
-    "  -f, --from=CALENDAR  calendar of the entries: sc, ey or aw (required)\n"
-    "      --format=FORMAT  line (the default): the result line or the message;\n"
-    "                       tsv: tab-separated columns under a header row;\n"
-    "                       csv: comma-separated columns (RFC 4180), header row;\n"
-    "                       jsonl: one JSON object per entry\n"
-    "      --field=N        convert field N (from 1) of each row of a table in the\n"
-    "                       format (tsv or csv) and write the row back unchanged\n"
-    "                       with the answer's columns after it\n"
-    "      --header         with --field: pass the first row through, the answer's\n"
-    "                       column names after it\n"
-    "      --lenient        read every entry as the window program does\n"
-    "  -z, --null           entries and answers end with a NUL byte, not a line feed\n"
-    "  -h, --help           show this help and exit\n"
-    "  -V, --version        show the version and exit\n"
-    "\n"
-    "Options may be grouped (-zf ey), take their value attached (-fey, --from=ey)\n"
-    "and long ones may be shortened to a unique prefix (--fr ey). An argument that\n"
-    "starts with a minus and a digit or a point, such as -30681, and a lone \"-\" are\n"
-    "entries, not options; \"--\" ends the options.\n"
-    "\n"
-    "Ranges: SC 11.47 to 666.81, EY -30681 to 34853, AW -32767 to 30681; BC and BW\n"
-    "years are entered as negative numbers. There is no Earth year 0.\n"
-    "\n"
-    "By default an entry must be wholly a number, so that a wrong column or a slip\n"
-    "of the keyboard is refused rather than turned into a date: digits with an\n"
-    "optional sign, \".\" and exponent (2002, -84, 361.98, 3.6198e2) or a 16-bit\n"
-    "&H/&O pattern (&HFFFF), blanks before and after it allowed. \"2002abc\",\n"
-    "\"361,98\", \"1 000\" and an empty entry are refused as not-a-number, and on EY\n"
-    "every entry whose value is zero (0, 00, 0.0, -0) as year-zero. --lenient reads\n"
-    "as the window does: blanks anywhere are dropped, reading stops at the first\n"
-    "character that cannot continue the number, text without a number is 0, and\n"
-    "only the text \"0\" is the year zero.\n"
-    "\n"
-    "Entries use \".\" as decimal point. The line format writes the decimal separator\n"
-    "of the current locale (LC_NUMERIC); the other formats always write \".\".\n"
-    "\n"
-    "tsv and csv columns, and jsonl keys: entry, sc, ey, aw, error, message,\n"
-    "sc_value, ey_year, aw_year. A converted entry fills sc, ey and aw (361.98,\n"
-    "4370 AD, AW 2284) and the numbers sc_value, ey_year and aw_year (361.98, 4370,\n"
-    "2284; BC and BW years negative); a refused one fills error (out-of-range,\n"
-    "year-zero, not-a-number; missing-field for a row without the field) and\n"
-    "message. In jsonl every key is always there, null where it does not apply,\n"
-    "and the numbers are JSON numbers. In tsv, tabs, line feeds, carriage returns,\n"
-    "NULs and backslashes in an entry are written \\t, \\n, \\r, \\0 and \\\\.\n"
-    "\n"
-    "Exit status: 0 if every entry converted, 1 if any was refused, 2 on a usage\n"
-    "or input/output error.\n"
-    "\n"
-    "Examples:\n"
-    "  $ mrvdate-convert --from sc 361.98\n"
-    "  SC 361.98  -  EY 4370 AD  -  AW 2284\n"
-    "  $ mrvdate-convert -fey 2002abc\n"
-    "  Sorry, \"2002abc\" is not a number.\n"
-    "  $ mrvdate-convert -fey --lenient 2002abc\n"
-    "  SC 338.30  -  EY 2002 AD  -  BW 84\n"
-    "  $ mrvdate-convert --from ey --format csv 2002 0\n"
-    "  entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\n"
-    "  2002,338.30,2002 AD,BW 84,,,338.30,2002,-84\n"
-    "  0,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps from 1 BC to 1 AD.,,,\n"
-    "  $ printf 'name,year\\nCoronation,2002\\n' |\n"
-    "    mrvdate-convert -f ey --format csv --field 2 --header\n"
-    "  name,year,sc,ey,aw,error,message,sc_value,ey_year,aw_year\n"
-    "  Coronation,2002,338.30,2002 AD,BW 84,,,338.30,2002,-84\n"
-    "  $ mrvdate-convert --from aw --format jsonl -84\n"
-    "  {\"entry\":\"-84\",\"sc\":\"338.30\",\"ey\":\"2002 AD\",\"aw\":\"BW "
-    "84\",\"error\":null,\"message\":null,"
-    "\"sc_value\":338.30,\"ey_year\":2002,\"aw_year\":-84}\n"
-    "\n"
-    "Report bugs through https://mrv.example.org/mrv/mrv.html\n";
+const std::string& usage()
+{
+    static const std::string text =
+        "Usage: mrvdate-convert --from " + joinValues(kCalendarNames, "|") + " [OPTION]... [ENTRY]...\n";
+    return text;
+}
+
+const std::string& help()
+{
+    static const std::string text = [] {
+        std::string t = usage();
+        t += "Convert years between the calendars of the Morvane timeline: Space Century\n"
+             "(sc), Earth Year (ey) and After War (aw). Each ENTRY gives one answer; with\n"
+             "no ENTRY, each line of standard input is an entry.\n"
+             "\n";
+        for (const OptionSpec& spec : kOptionSpecs)
+            t += helpLine(spec) + "\n";
+        t += "\n"
+             "Exit status: 0 if every entry converted, 1 if any was refused, 2 on a usage\n"
+             "or input/output error.\n"
+             "\n"
+             "Example: mrvdate-convert -fey --format csv --field year --header < t.csv\n"
+             "See 'man mrvdate-convert' for the number format, the columns and more.\n"
+             "Report bugs through https://mrv.example.org/mrv/mrv.html\n";
+        return t;
+    }();
+    return text;
+}
 
 } // namespace mrv::cli

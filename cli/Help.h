@@ -1,12 +1,17 @@
-// The batch converter's texts for people: usage, help and version.
+// The batch converter's texts for people: usage and help, made from the
+// options' definitions.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace mrv::cli {
 
-extern const std::string_view kUsage;
-extern const std::string_view kHelp;
+// "Usage: ..." with its line end.
+const std::string& usage();
+// The whole --help: one screen, the rest in the man page.
+const std::string& help();
+
 extern const std::string_view kTryHelp;
 
 } // namespace mrv::cli

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Answer.h"
-#include "WriteBytes.h"
+#include "BlockIo.h"
 
 #include <string_view>
 
@@ -13,20 +13,10 @@ public:
     explicit LineWriter(char terminator) : terminator_(terminator) {}
     char terminator() const { return terminator_; }
 
-    template <typename Out> void header(Out&) {}
-    template <typename Out> void entry(Out&, std::string_view) {}
-    template <typename Out> void entryPiece(Out&, std::string_view) {}
-
-    template <typename Out> void answer(Out& out, const Answer& answer)
-    {
-        char buffer[kMessageCapacity];
-        const std::string_view text =
-            answer.kind == AnswerKind::Converted ? answer.line->line() : message(answer, buffer);
-        char* p = out.reserve(text.size() + 1);
-        p = write::copy(p, text);
-        *p++ = terminator_;
-        out.commit(p);
-    }
+    void header(Output&) {}
+    void entry(Output&, std::string_view) {}
+    void entryPiece(Output&, std::string_view) {}
+    void answer(Output& out, const Answer& answer);
 
 private:
     char terminator_;

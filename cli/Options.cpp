@@ -1,5 +1,9 @@
 #include "Options.h"
 
+#include "OptionTable.h"
+
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <getopt.h>
 #include <optional>
@@ -8,23 +12,39 @@
 namespace mrv::cli {
 namespace {
 
-// Values of the long options that have no short form.
-enum : int { kFormat = 256, kField, kHeader, kLenient };
+constexpr std::size_t kOptionCount = std::size(kOptionSpecs);
 
-constexpr option kLongOptions[] = {{"from", required_argument, nullptr, 'f'},
-                                   {"format", required_argument, nullptr, kFormat},
-                                   {"field", required_argument, nullptr, kField},
-                                   {"header", no_argument, nullptr, kHeader},
-                                   {"lenient", no_argument, nullptr, kLenient},
-                                   {"null", no_argument, nullptr, 'z'},
-                                   {"help", no_argument, nullptr, 'h'},
-                                   {"version", no_argument, nullptr, 'V'},
-                                   {nullptr, 0, nullptr, 0}};
+// getopt_long's table, made from the definitions.
+const option* longOptions()
+{
+    static const auto table = [] {
+        std::array<option, kOptionCount + 1> t{};
+        for (std::size_t i = 0; i < kOptionCount; ++i) {
+            const OptionSpec& s = kOptionSpecs[i];
+            t[i] = {s.name.data(), s.value.empty() ? no_argument : required_argument, nullptr, s.id};
+        }
+        return t;
+    }();
+    return table.data();
+}
 
 // "+": stop at the first argument that is not an option, so that entries
 // are taken here, in order, and never permuted; ":": report a missing
 // value apart from an unknown option.
-constexpr const char* kShortOptions = "+:f:zhV";
+const char* shortOptions()
+{
+    static const std::string text = [] {
+        std::string t = "+:";
+        for (const OptionSpec& s : kOptionSpecs) {
+            if (s.id < 256) {
+                t += static_cast<char>(s.id);
+                t += s.value.empty() ? "" : ":";
+            }
+        }
+        return t;
+    }();
+    return text.c_str();
+}
 
 bool isEntry(std::string_view arg)
 {
@@ -40,17 +60,17 @@ std::string optionNamed(std::string_view arg, int shortOption)
     return std::string("-") + static_cast<char>(shortOption);
 }
 
-// The long options that a name (without "--") may stand for: itself
+// The options that a long name (without "--") may stand for: itself
 // exactly, or every one it is a prefix of.
-std::vector<const option*> longOptionsNamed(std::string_view name)
+std::vector<const OptionSpec*> optionsNamed(std::string_view name)
 {
-    std::vector<const option*> matches;
-    for (const option& o : kLongOptions) {
-        if (!o.name || name.empty() || !std::string_view(o.name).starts_with(name))
+    std::vector<const OptionSpec*> matches;
+    for (const OptionSpec& s : kOptionSpecs) {
+        if (name.empty() || !s.name.starts_with(name))
             continue;
-        if (name == o.name)
-            return {&o};
-        matches.push_back(&o);
+        if (name == s.name)
+            return {&s};
+        matches.push_back(&s);
     }
     return matches;
 }
@@ -61,37 +81,193 @@ std::string refusal(std::string_view arg, int shortOption)
     const std::string name = optionNamed(arg, shortOption);
     if (!arg.starts_with("--"))
         return "unknown option '" + name + "'";
-    const std::vector<const option*> matches = longOptionsNamed(std::string_view(name).substr(2));
-    if (matches.size() == 1 && matches.front()->has_arg == no_argument)
+    const std::vector<const OptionSpec*> matches = optionsNamed(std::string_view(name).substr(2));
+    if (matches.size() == 1 && matches.front()->value.empty())
         return "option '--" + std::string(matches.front()->name) + "' takes no value";
     if (matches.size() > 1) {
         std::string names;
-        for (const option* o : matches)
-            names += (names.empty() ? "--" : ", --") + std::string(o->name);
+        for (const OptionSpec* s : matches)
+            names += (names.empty() ? "--" : ", --") + std::string(s->name);
         return "option '" + name + "' is ambiguous: " + names;
     }
     return "unknown option '" + name + "'";
 }
 
-std::optional<Format> formatFromName(std::string_view name)
+// " (sc, ey or aw)" after an option's noun, when it takes a list.
+std::string valuesHint(const OptionSpec& spec, std::string_view lead)
 {
-    if (name == "line")
-        return Format::Line;
-    if (name == "tsv")
-        return Format::Tsv;
-    if (name == "csv")
-        return Format::Csv;
-    if (name == "jsonl")
-        return Format::Jsonl;
-    return std::nullopt;
+    return spec.values.empty() ? "" : " (" + std::string(lead) + joinValues(spec.values) + ")";
 }
 
-Request usage(std::string problem)
+// The options as given: each value once, as text.
+struct Given {
+    std::array<std::optional<std::string_view>, kOptionCount> values;
+    bool header = false, lenient = false, nul = false;
+
+    std::optional<std::string_view> operator[](OptionId id) const
+    {
+        return values[static_cast<std::size_t>(&optionSpec(id) - kOptionSpecs)];
+    }
+};
+
+// Takes the option getopt_long returned; a problem, or nothing.
+std::optional<std::string> take(int c, std::string_view arg, Given& given, Request& request)
 {
-    Request r;
-    r.what = Request::What::UsageError;
-    r.problem = std::move(problem);
-    return r;
+    switch (c) {
+    case kHeader:
+        given.header = true;
+        return {};
+    case kLenient:
+        given.lenient = true;
+        return {};
+    case kNull:
+        given.nul = true;
+        return {};
+    case kHelp:
+        request.what = Request::What::Help;
+        return {};
+    case kVersion:
+        request.what = Request::What::Version;
+        return {};
+    case ':': {
+        const OptionSpec& spec = optionSpec(static_cast<OptionId>(optopt));
+        return "option '" + optionNamed(arg, optopt) + "' needs a " + std::string(spec.noun) +
+               valuesHint(spec, "");
+    }
+    default:
+        break;
+    }
+    const auto spec = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
+                                   [c](const OptionSpec& s) { return s.id == c && !s.value.empty(); });
+    if (spec == std::end(kOptionSpecs))
+        return refusal(arg, optopt);
+    auto& slot = given.values[static_cast<std::size_t>(spec - kOptionSpecs)];
+    if (slot) // a second --from would silently change the entries before it
+        return "option '--" + std::string(spec->name) + "' given more than once";
+    slot = optarg;
+    return {};
+}
+
+// Reads the arguments into `given` and the entries; a usage problem, or
+// nothing. --help and --version end the reading.
+std::optional<std::string> readArguments(int argc, char** argv, Given& given, Request& request)
+{
+    opterr = 0; // the messages are ours, named after the program, not argv[0]
+    optind = 0; // starts afresh, also after an earlier parse that ended in an error
+    getopt_long(1, argv, shortOptions(), longOptions(), nullptr);
+    optind = 1;
+    while (optind < argc && request.what == Request::What::Run) {
+        // The argument getopt_long reads next: it stays on a group of short
+        // options until the group's last one, so this names the argument an
+        // error is about. Entries are taken here, before getopt_long could
+        // read "-5" as an option; no group of short options starts like one.
+        const std::string_view arg = argv[optind];
+        if (arg == "--") {
+            for (int i = optind + 1; i < argc; ++i)
+                request.options.entries.emplace_back(argv[i]);
+            break;
+        }
+        if (isEntry(arg)) {
+            request.options.entries.push_back(arg);
+            ++optind;
+            continue;
+        }
+        const int c = getopt_long(argc, argv, shortOptions(), longOptions(), nullptr);
+        if (std::optional<std::string> problem = take(c, arg, given, request))
+            return problem;
+    }
+    return {};
+}
+
+std::string unknownValue(OptionId id, std::string_view value)
+{
+    const OptionSpec& spec = optionSpec(id);
+    return "unknown " + std::string(spec.noun) + " '" + std::string(value) + "'" + valuesHint(spec, "use ");
+}
+
+std::optional<std::string> checkColumns(std::string_view list, Columns& columns)
+{
+    columns.size = 0;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string_view name = list.substr(start, comma - start);
+        const int index = valueIndex(kColumnNames, name);
+        if (index < 0)
+            return unknownValue(kColumns, name);
+        const auto column = static_cast<Column>(index);
+        if (std::find(columns.begin(), columns.end(), column) != columns.end())
+            return "column '" + std::string(name) + "' given more than once in '--columns'";
+        columns.list[columns.size++] = column;
+        start = comma + 1;
+    }
+    return {};
+}
+
+// A single byte that no answer column holds unquoted, so that the columns
+// stay columns; "\t" stands for a tab.
+std::optional<std::string> checkDelimiter(std::string_view text, char& delimiter)
+{
+    const std::string_view d = text == "\\t" ? "\t" : text;
+    const auto c = d.empty() ? '\0' : d.front();
+    const bool letterOrDigit = (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+    if (d.size() != 1 || letterOrDigit || std::string_view("\"\r\n .-_+").find(c) != std::string_view::npos)
+        return "'--delimiter' needs one character that is not a letter, digit, quote, line end, "
+               "space or one of . - _ +, not '" +
+               std::string(text) + "'";
+    delimiter = c;
+    return {};
+}
+
+std::optional<std::string> checkField(std::string_view field, bool header, Options& o)
+{
+    const char* const end = field.data() + field.size();
+    auto [stop, error] = std::from_chars(field.data(), end, o.field);
+    const bool number = error == std::errc() && stop == end && !field.starts_with('+');
+    if (!number && header && !field.empty()) {
+        o.field = 0;
+        o.fieldName = field;
+    } else if (!number || o.field == 0) {
+        return "'--field' needs a field number from 1 up, or with '--header' a column name, not '" +
+               std::string(field) + "'";
+    }
+    if (o.format != Format::Tsv && o.format != Format::Csv)
+        return std::string("'--field' needs '--format tsv' or '--format csv': the table's format");
+    return {};
+}
+
+// Turns the values given into the options; a usage problem, or nothing.
+std::optional<std::string> checkValues(const Given& given, Options& o)
+{
+    const std::optional<std::string_view> from = given[kFrom], format = given[kFormat], field = given[kField],
+                                          columns = given[kColumns], delimiter = given[kDelimiter];
+    if (!from)
+        return "missing --from: say which calendar the entries are on" + valuesHint(optionSpec(kFrom), "");
+    const std::optional<CalendarKind> calendar = calendarFromName(*from);
+    if (!calendar)
+        return unknownValue(kFrom, *from);
+    o.calendar = *calendar;
+    const int f = format ? valueIndex(kFormatNames, *format) : 0;
+    if (f < 0)
+        return unknownValue(kFormat, *format);
+    o.format = static_cast<Format>(f);
+    o.header = given.header, o.lenient = given.lenient, o.nul = given.nul;
+    if (field) {
+        if (std::optional<std::string> problem = checkField(*field, given.header, o))
+            return problem;
+    }
+    if (o.header && !field)
+        return std::string("'--header' goes with '--field': it passes the table's first row through");
+    if (columns && o.format == Format::Line)
+        return std::string("'--columns' needs '--format tsv', 'csv' or 'jsonl'");
+    if (columns) {
+        if (std::optional<std::string> problem = checkColumns(*columns, o.columns))
+            return problem;
+    }
+    if (delimiter && o.format != Format::Csv)
+        return std::string("'--delimiter' goes with '--format csv'");
+    if (delimiter)
+        return checkDelimiter(*delimiter, o.delimiter);
+    return {};
 }
 
 } // namespace
@@ -99,97 +275,14 @@ Request usage(std::string problem)
 Request parseOptions(int argc, char** argv)
 {
     Request request;
-    Options& o = request.options;
-    std::optional<std::string_view> from, format, field;
-    opterr = 0; // the messages are ours, named after the program, not argv[0]
-    optind = 0; // starts afresh, also after an earlier parse that ended in an error
-    getopt_long(1, argv, kShortOptions, kLongOptions, nullptr);
-    optind = 1;
-    while (optind < argc) {
-        // The argument getopt_long reads next: it stays on a group of short
-        // options until the group's last one, so this names the argument an
-        // error is about.
-        const std::string_view arg = argv[optind];
-        // Entries are taken here, before getopt_long could read "-5" as an
-        // option; never in the middle of a group of short options, as no
-        // group starts like an entry.
-        if (arg == "--") {
-            for (int i = optind + 1; i < argc; ++i)
-                o.entries.emplace_back(argv[i]);
-            break;
-        }
-        if (isEntry(arg)) {
-            o.entries.push_back(arg);
-            ++optind;
-            continue;
-        }
-        const int c = getopt_long(argc, argv, kShortOptions, kLongOptions, nullptr);
-        auto once = [](std::optional<std::string_view>& slot) {
-            if (slot)
-                return false;
-            slot = optarg;
-            return true;
-        };
-        switch (c) {
-        case 'f':
-            if (!once(from))
-                return usage("option '--from' given more than once");
-            break;
-        case kFormat:
-            if (!once(format))
-                return usage("option '--format' given more than once");
-            break;
-        case kField:
-            if (!once(field))
-                return usage("option '--field' given more than once");
-            break;
-        case kHeader:
-            o.header = true;
-            break;
-        case kLenient:
-            o.lenient = true;
-            break;
-        case 'z':
-            o.nul = true;
-            break;
-        case 'h':
-            request.what = Request::What::Help;
-            return request;
-        case 'V':
-            request.what = Request::What::Version;
-            return request;
-        case ':': {
-            const char* what = optopt == kFormat  ? "a format (line, tsv, csv or jsonl)"
-                               : optopt == kField ? "a field number"
-                                                  : "a calendar (sc, ey or aw)";
-            return usage("option '" + optionNamed(arg, optopt) + "' needs " + what);
-        }
-        default:
-            return usage(refusal(arg, optopt));
-        }
+    Given given;
+    std::optional<std::string> problem = readArguments(argc, argv, given, request);
+    if (!problem && request.what == Request::What::Run)
+        problem = checkValues(given, request.options);
+    if (problem) {
+        request.what = Request::What::UsageError;
+        request.problem = std::move(*problem);
     }
-    if (!from)
-        return usage("missing --from: say which calendar the entries are on (sc, ey or aw)");
-    const std::optional<CalendarKind> calendar = calendarFromName(*from);
-    if (!calendar)
-        return usage("unknown calendar '" + std::string(*from) + "' (use sc, ey or aw)");
-    o.calendar = *calendar;
-    if (format) {
-        const std::optional<Format> f = formatFromName(*format);
-        if (!f)
-            return usage("unknown format '" + std::string(*format) + "' (use line, tsv, csv or jsonl)");
-        o.format = *f;
-    }
-    if (field) {
-        const char* const end = field->data() + field->size();
-        auto [stop, error] = std::from_chars(field->data(), end, o.field);
-        if (error != std::errc() || stop != end || o.field == 0)
-            return usage("'--field' needs a field number from 1 up, not '" + std::string(*field) + "'");
-        if (o.format != Format::Tsv && o.format != Format::Csv)
-            return usage("'--field' needs '--format tsv' or '--format csv': the table's format");
-    }
-    if (o.header && !field)
-        return usage("'--header' goes with '--field': it passes the table's first row through");
     return request;
 }
 

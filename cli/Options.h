@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Calendar.h"
+#include "Columns.h"
 
 #include <cstddef>
 #include <string>
@@ -21,8 +22,13 @@ struct Options {
     bool nul = false;                      // entries and answers end with NUL, not a line feed
     bool lenient = false;                  // read every entry as the window does
     std::size_t field = 0;                 // 1-based column of a table to convert; 0: entries are whole lines
+    std::string_view fieldName;            // with header: the column to convert, by its name (field is 0)
     bool header = false;                   // with field: the first row is the table's header
+    char delimiter = ',';                  // of csv fields
+    Columns columns;                       // the answer's columns, in their order
     std::vector<std::string_view> entries; // from the arguments; none: standard input
+
+    bool byField() const { return field > 0 || !fieldName.empty(); }
 };
 
 // What the command line asks for. `problem` says what is wrong with a usage

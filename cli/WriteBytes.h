@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Answer.h"
+#include "Columns.h"
 
 #include <cstring>
 #include <string_view>
@@ -54,6 +55,31 @@ inline char* copy(char* p, SignedNumber number)
 {
     *p = '-';
     return copyFromLine(p + number.negative, number.digits, line);
+}
+
+// A converted entry's value in one column: a piece of the result line, or a
+// number; nothing for error and message.
+[[gnu::always_inline]] inline char* copyColumn(char* p, Column column, const ResultLine& line,
+                                               const Numbers& n)
+{
+    switch (column) {
+    case Column::Sc:
+        return copyFromLine(p, line.sc(), line);
+    case Column::Ey:
+        return copyFromLine(p, line.ey(), line);
+    case Column::Aw:
+        return copyFromLine(p, line.aw(), line);
+    case Column::Error:
+    case Column::Message:
+        break;
+    case Column::ScValue:
+        return copyFromLine(p, n.sc, line);
+    case Column::EyYear:
+        return copyFromLine(p, n.ey, line);
+    case Column::AwYear:
+        return copyFromLine(p, n.aw, line);
+    }
+    return p;
 }
 
 // Enough for every column of a converted entry, separators and keys included.

@@ -8,10 +8,12 @@
 #include "BlockIo.h"
 #include "EntryLoop.h"
 #include "Help.h"
+#include "OptionTable.h"
 #include "Options.h"
 #include "RowReader.h"
 #include "Writers.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -29,10 +31,28 @@ constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 constexpr int kUsageOrIoError = 2;
 
+// Standard input and output, each through one fixed block.
+struct Streams {
+    mrv::Output out;
+    mrv::Input in;
+    bool byteOrderMark = false; // the input started with one
+    std::string problem;        // a usage error that the input showed
+};
+
 void writeError(std::string_view what, int error)
 {
     std::fprintf(stderr, "mrvdate-convert: %.*s: %s\n", static_cast<int>(what.size()), what.data(),
                  std::strerror(error));
+}
+
+// The name --from takes for a calendar: "ey".
+std::string_view calendarName(mrv::CalendarKind calendar)
+{
+    for (std::string_view name : kCalendarNames) {
+        if (mrv::calendarFromName(name) == calendar)
+            return name;
+    }
+    return {};
 }
 
 // Writes what --help or --version asked for.
@@ -47,81 +67,143 @@ int writeRequested(mrv::Output& out, std::string_view text)
     return kAllConverted;
 }
 
+int usageError(std::string_view problem)
+{
+    std::fprintf(stderr, "mrvdate-convert: %.*s\n%s%.*s", static_cast<int>(problem.size()), problem.data(),
+                 usage().c_str(), static_cast<int>(kTryHelp.size()), kTryHelp.data());
+    return kUsageOrIoError;
+}
+
+// Whether an entry reads like a file's name ("events.csv", "./dates"): a
+// newcomer's guess that files are arguments.
+bool looksLikeFileName(std::string_view entry)
+{
+    const std::size_t dot = entry.rfind('.');
+    const std::string_view extension = dot == std::string_view::npos ? "" : entry.substr(dot + 1);
+    const bool letters =
+        !extension.empty() && extension.size() <= 5 &&
+        std::all_of(
+            extension.begin(), extension.end(),
+            [](char c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'); }) &&
+        std::any_of(extension.begin(), extension.end(),
+                    [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z' && (c | 0x20) != 'e'; });
+    return letters || entry.find('/') != std::string_view::npos;
+}
+
+// Said once a run, after the answers: files come on standard input.
+void hintAtFileNames(const Options& options, std::string_view from)
+{
+    const auto file = std::find_if(options.entries.begin(), options.entries.end(), looksLikeFileName);
+    if (file == options.entries.end())
+        return;
+    std::fprintf(stderr,
+                 "mrvdate-convert: a file's lines are entries on standard input: "
+                 "mrvdate-convert -f%.*s < %.*s\n",
+                 static_cast<int>(from.size()), from.data(), static_cast<int>(file->size()), file->data());
+}
+
 // Feeds the entries, from the arguments or standard input, to `sink`; 0, or
 // the error of a failed read.
-template <typename Sink> int feed(const Options& options, mrv::Output& out, Sink& sink)
+template <typename Sink> int feed(const Options& options, Streams& io, Sink& sink)
 {
     if (!options.entries.empty()) {
         for (std::string_view entry : options.entries)
             sink.whole(entry);
         return 0;
     }
-    return mrv::splitStandardInput(out, options.nul ? '\0' : '\n', sink);
+    return mrv::splitStandardInput(io.out, io.in, options.nul ? '\0' : '\n', sink);
+}
+
+// Converts the rows of a table, read in the format they are written.
+template <typename Writer>
+int convertRows(const Options& options, const Conversion& conversion, Streams& io, Writer& writer,
+                bool& refused)
+{
+    const char terminator = options.nul ? '\0' : '\n';
+    const FieldChoice choice{options.field, options.fieldName, options.header, terminator};
+    FieldLoop<Writer> loop(io.out, writer, conversion, choice);
+    if (options.entries.empty() && io.byteOrderMark)
+        io.out.put(mrv::kByteOrderMark); // written back where it was
+    int readError = 0;
+    if constexpr (std::is_same_v<Writer, CsvWriter>) {
+        CsvRowReader rows(options.field, terminator, loop, options.delimiter);
+        readError = feed(options, io, rows);
+        rows.finish();
+    } else {
+        TsvRowReader rows(options.field, loop);
+        readError = feed(options, io, rows);
+    }
+    refused = loop.refused();
+    io.problem = loop.problem();
+    return readError;
 }
 
 // Converts every entry with the run's writer; returns the read error and
 // whether any entry was refused.
 template <typename Writer>
-int convertAll(const Options& options, const Conversion& conversion, mrv::Output& out, Writer writer,
+int convertAll(const Options& options, const Conversion& conversion, Streams& io, Writer writer,
                bool& refused)
 {
-    if constexpr (requires { writer.appendedHeader(out); }) {
-        if (options.field > 0) {
-            FieldLoop<Writer, mrv::Output> loop(out, writer, conversion, options.field, options.header);
-            int readError = 0;
-            if constexpr (std::is_same_v<Writer, CsvWriter>) { // rows are read in the format they are written
-                CsvRowReader rows(options.field, options.nul ? '\0' : '\n', loop);
-                readError = feed(options, out, rows);
-                rows.finish();
-            } else {
-                TsvRowReader rows(options.field, loop);
-                readError = feed(options, out, rows);
-            }
-            refused = loop.refused();
-            return readError;
-        }
+    if constexpr (requires { writer.columnNames(io.out); }) {
+        if (options.byField())
+            return convertRows(options, conversion, io, writer, refused);
     }
-    writer.header(out);
-    EntryLoop<Writer, mrv::Output> loop(out, writer, conversion);
-    const int readError = feed(options, out, loop);
+    writer.header(io.out);
+    EntryLoop<Writer> loop(io.out, writer, conversion);
+    const int readError = feed(options, io, loop);
     refused = loop.refused();
     return readError;
 }
 
-int run(const Options& options, mrv::Output& out)
+// The decimal separator of the results: the locale's in the line format; in
+// csv with ";" between fields, as spreadsheets of the locales that write
+// those, ","; else ".", as programs read it.
+std::string_view decimalSeparator(const Options& options)
 {
-    // Machine formats are read by programs: "." whatever the locale.
     const char* point = std::localeconv()->decimal_point;
-    const bool line = options.format == Format::Line;
+    if (options.format == Format::Line)
+        return point && *point ? point : ".";
+    return options.format == Format::Csv && options.delimiter == ';' ? "," : ".";
+}
+
+int convertAll(const Options& options, Streams& io, bool& refused)
+{
     const Conversion conversion{options.calendar,
                                 options.lenient ? mrv::Reading::Lenient : mrv::Reading::Strict,
-                                line && point && *point ? point : "."};
+                                decimalSeparator(options)};
     const char terminator = options.nul ? '\0' : '\n';
-    bool refused = false;
-    int readError = 0;
     switch (options.format) {
     case Format::Line:
-        readError = convertAll(options, conversion, out, LineWriter(terminator), refused);
-        break;
+        return convertAll(options, conversion, io, LineWriter(terminator), refused);
     case Format::Tsv:
-        readError = convertAll(options, conversion, out, TsvWriter(terminator), refused);
-        break;
+        return convertAll(options, conversion, io, TsvWriter(terminator, options.columns), refused);
     case Format::Csv:
-        readError = convertAll(options, conversion, out, CsvWriter(terminator), refused);
-        break;
+        return convertAll(options, conversion, io, CsvWriter(terminator, options.columns, options.delimiter),
+                          refused);
     case Format::Jsonl:
-        readError = convertAll(options, conversion, out, JsonlWriter(terminator), refused);
-        break;
+        return convertAll(options, conversion, io, JsonlWriter(terminator, options.columns), refused);
     }
-    out.flush();
-    if (!out.ok()) {
-        writeError("write error", out.error());
+    return 0;
+}
+
+int run(const Options& options, std::string_view from, Streams& io)
+{
+    if (options.entries.empty())
+        io.byteOrderMark = io.in.skipByteOrderMark();
+    bool refused = false;
+    const int readError = convertAll(options, io, refused);
+    if (!io.problem.empty())
+        return usageError(io.problem);
+    io.out.flush();
+    if (!io.out.ok()) {
+        writeError("write error", io.out.error());
         return kUsageOrIoError;
     }
     if (readError) {
         writeError("standard input", readError);
         return kUsageOrIoError;
     }
+    hintAtFileNames(options, from);
     return refused ? kSomeRefused : kAllConverted;
 }
 
@@ -130,29 +212,26 @@ int run(const Options& options, mrv::Output& out)
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "");
-    // One fixed block, on the heap: a stack may be small where this runs.
-    std::unique_ptr<mrv::Output> out;
+    // Fixed blocks, on the heap: a stack may be small where this runs.
+    std::unique_ptr<Streams> io;
     try {
-        out = std::make_unique<mrv::Output>();
+        io = std::make_unique<Streams>();
         const Request request = parseOptions(argc, argv);
         switch (request.what) {
         case Request::What::Help:
-            return writeRequested(*out, kHelp);
+            return writeRequested(io->out, help());
         case Request::What::Version:
-            return writeRequested(*out, "mrvdate-convert " MRVDATE_VERSION "\n");
+            return writeRequested(io->out, "mrvdate-convert " MRVDATE_VERSION "\n");
         case Request::What::UsageError:
-            std::fprintf(stderr, "mrvdate-convert: %s\n%.*s%.*s", request.problem.c_str(),
-                         static_cast<int>(kUsage.size()), kUsage.data(), static_cast<int>(kTryHelp.size()),
-                         kTryHelp.data());
-            return kUsageOrIoError;
+            return usageError(request.problem);
         case Request::What::Run:
             break;
         }
-        return run(request.options, *out);
+        return run(request.options, calendarName(request.options.calendar), *io);
     } catch (const std::bad_alloc&) {
         // Every answer already made goes out before the message.
-        if (out)
-            out->flush();
+        if (io)
+            io->out.flush();
         std::fputs("mrvdate-convert: out of memory\n", stderr);
         return kUsageOrIoError;
     }

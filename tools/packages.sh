@@ -56,6 +56,8 @@ test_packages=(
   mawk time
   # the comma-decimal locale of the locale tests
   locales
+  # the spreadsheet that opens the batch converter's tables (a step of its own)
+  libreoffice-calc-nogui
   # the window-manager tests: a real X server and window manager
   xvfb xauth openbox xdotool x11-utils
   # the version resource test

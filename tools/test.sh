@@ -40,6 +40,11 @@ show_window_manager_skip build
 bash tools/test-toolchains.sh
 BUILD_DIR=build bash tools/test-web.sh # the web page: its core against the native one, the page in Chromium
 bash tools/test-package.sh
+# The converter's tables opened in a real spreadsheet, LibreOffice Calc
+# headless: a step of its own, as its start-up is slow (15 to 45 s).
+start=$SECONDS
+python3 tests/cli/spreadsheet_reads_back.py build/cli/mrvdate-convert
+echo "spreadsheet test: $((SECONDS - start)) s"
 
 # libFuzzer targets (clang, with ASan + UBSan), each run for FUZZ_SECONDS on a
 # fresh copy of its seed corpus, side by side. Any finding fails the run; the

@@ -1,20 +1,31 @@
 // An output for the batch converter's writers that keeps what they write.
 #pragma once
 
+#include "BlockIo.h"
+
 #include <cstddef>
 #include <string>
-#include <string_view>
 
-struct StringOut {
-    std::string text;
-    std::string scratch;
-
-    void put(char c) { text += c; }
-    void put(std::string_view s) { text += s; }
-    char* reserve(std::size_t n)
+class StringOut : public mrv::Output {
+public:
+    const std::string& text()
     {
-        scratch.resize(n);
-        return scratch.data();
+        flush();
+        return written_;
     }
-    void commit(char* end) { text.append(scratch.data(), static_cast<std::size_t>(end - scratch.data())); }
+    void clear()
+    {
+        flush();
+        written_.clear();
+    }
+
+protected:
+    int writeOut(const char* bytes, std::size_t size) override
+    {
+        written_.append(bytes, size);
+        return 0;
+    }
+
+private:
+    std::string written_;
 };

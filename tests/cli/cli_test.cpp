@@ -188,6 +188,12 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\n" + kOutOfRange +
                          "SC 11.46  -  EY 30681 BC  -  BW 32767\n");
+
+    // Entries that look like files: refused, and one hint for the run.
+    r = run({"-fey", "events.csv", "./dates"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "mrvdate-convert: a file's lines are entries on standard input: "
+                     "mrvdate-convert -fey < events.csv\n");
 }
 
 // By default what is not wholly a number is refused, and every zero is the
@@ -255,9 +261,10 @@ TEST(BatchConverter, WritesTheLocaleDecimalSeparator)
 
 TEST(BatchConverter, UsageErrorsExitTwoWithOneLineNamingTheProblem)
 {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"361.98"}, {"-f", "sc", "--bogus"}}) {
-        ProcessResult r = run(args);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"361.98"},
+                                                 {"-f", "sc", "--bogus"},
+                                                 {"-fey", "--format=csv", "--field=yaer", "--header"}}) {
+        ProcessResult r = run(args, "name,year\n2002\n");
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.find("mrvdate-convert: "), 0u) << r.err;
@@ -274,6 +281,14 @@ TEST(BatchConverter, ArgumentsLoseATrailingCarriageReturnAsLinesDo)
 }
 
 // The entry loop with each writer; the writers' every column is unit-tested.
+std::string repeated(std::string_view text, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
 TEST(BatchConverter, MachineFormats)
 {
     const std::string header = "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year";
@@ -308,8 +323,31 @@ TEST(BatchConverter, MachineFormats)
         {{"-f", "ey", "--format", "tsv", "--field", "2", "--header"},
          "name\tyear\nx\t2002\r\nshort\n",
          "name\tyear\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year\n"
-         "x\t2002\t338.30\t2002 AD\tBW 84\t\t\t338.30\t2002\t-84\n"
+         "x\t2002\t338.30\t2002 AD\tBW 84\t\t\t338.30\t2002\t-84\r\n" // each row its own line end
          "short\t\t\t\tmissing-field\tSorry, that row has no field 2.\t\t\t\n"},
+        // A spreadsheet's table: its byte-order mark, ";" and line ends kept.
+        {{"-fey", "--format", "csv", "-d", ";", "--field", "year", "--header", "--columns", "aw_year"},
+         "\xef\xbb\xbfname;year\r\nSmith;2002\n",
+         "\xef\xbb\xbfname;year;aw_year\r\nSmith;2002;-84\n"},
+        // A name matches exactly before it matches in any case; with ";" the
+        // decimal separator is "," and a comma needs no quotes.
+        {{"-f", "sc", "--format", "csv", "-d;", "--field", "year", "--header", "--columns",
+          "sc,error,message"},
+         "x;Year;year\r\na;b;361.98\nc;d;700\n",
+         "x;Year;year;sc;error;message\r\na;b;361.98;361,98;;\nc;d;700;;out-of-range;" + kOutOfRange},
+        {{"-f", "aw", "--format", "tsv", "--field", "AW", "--header", "--columns", "ey"},
+         "aw\n2284\n",
+         "aw\tey\n2284\t4370 AD\n"},
+        // An entry across the first two reads of 64 KiB: its message quotes it whole.
+        {{"-f", "ey"},
+         repeated("2002\n", 13107) + "20x02\n",
+         repeated("SC 338.30  -  EY 2002 AD  -  BW 84\n", 13107) + "Sorry, \"20x02\" is not a number.\n"},
+        {{"-f", "ey", "--format", "jsonl", "--columns", "ey_year,error"},
+         "\xef\xbb\xbf"
+         "2002\n0",
+         "{\"entry\":\"2002\",\"ey_year\":2002,\"error\":null}\n{\"entry\":\"0\",\"ey_year\":null,\"error\":"
+         "\"year-"
+         "zero\"}\n"},
     };
     for (const Case& c : cases) {
         ProcessResult r = run(c.args, c.input);

@@ -26,7 +26,7 @@ template <typename Put, typename Finish> void expectEveryCut(const Case& c, Put 
         put(out, text.substr(0, cut));
         put(out, text.substr(cut));
         finish(out);
-        EXPECT_EQ(out.text, c.expected) << '"' << c.text << "\" cut at " << cut;
+        EXPECT_EQ(out.text(), c.expected) << '"' << c.text << "\" cut at " << cut;
     }
 }
 
@@ -56,7 +56,7 @@ TEST(CsvQuoting, QuotesOnlyWhereNeeded)
     for (const Case& c : cases) {
         StringOut out;
         mrv::cli::putCsvField(out, c.text);
-        EXPECT_EQ(out.text, c.expected) << c.text;
+        EXPECT_EQ(out.text(), c.expected) << c.text;
         // Inside quotes, as for an entry that arrives in pieces: quotes doubled.
         std::string inside;
         for (char ch : c.text)

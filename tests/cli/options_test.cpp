@@ -1,14 +1,19 @@
 // The batch converter's command line, parsed directly.
+#include "Help.h"
+#include "OptionTable.h"
 #include "Options.h"
 
 #include <deque>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 using mrv::CalendarKind;
+using mrv::cli::Column;
 using mrv::cli::Format;
 using mrv::cli::Request;
 
@@ -45,6 +50,7 @@ TEST(Options, GnuSyntaxAndEntriesThatLookLikeOptions)
         {{"-zfsc"}, CalendarKind::SC, Format::Line, true, {}},
         {{"--fr=ey", "--form", "csv"}, CalendarKind::EY, Format::Csv, false, {}},
         {{"--from=AW", "--format=jsonl", "--null"}, CalendarKind::AW, Format::Jsonl, true, {}},
+        {{"--format", "CSV", "--from", "Ey", "2002"}, CalendarKind::EY, Format::Csv, false, {"2002"}},
         // Negative years, a lone minus and a point are entries, wherever they stand.
         {{"-30681", "-f", "ey", "-.5", "-", "--format", "tsv", "2002"},
          CalendarKind::EY,
@@ -74,6 +80,33 @@ TEST(Options, TableOptions)
     EXPECT_EQ(r.options.field, 12u);
     EXPECT_FALSE(r.options.header);
     EXPECT_FALSE(r.options.lenient);
+    r = parse(
+        {"-f", "ey", "--format=csv", "-d\\t", "--field", "year", "--header", "--columns", "AW_YEAR,sc"});
+    ASSERT_EQ(r.what, Request::What::Run) << r.problem;
+    EXPECT_EQ(r.options.delimiter, '\t');
+    EXPECT_EQ(r.options.field, 0u);
+    EXPECT_EQ(r.options.fieldName, "year");
+    EXPECT_EQ(std::vector<Column>(r.options.columns.begin(), r.options.columns.end()),
+              (std::vector<Column>{Column::AwYear, Column::Sc}));
+}
+
+// Every option's forms are in the man page, and --help fits one screen.
+TEST(Options, DefinedOnceAndDocumented)
+{
+    std::ifstream file(MRVDATE_CONVERT_MAN);
+    const std::string man{std::istreambuf_iterator<char>(file), {}};
+    for (const mrv::cli::OptionSpec& spec : mrv::cli::kOptionSpecs) {
+        EXPECT_NE(man.find("\\-\\-" + std::string(spec.name)), std::string::npos) << spec.name;
+        if (spec.id < 256) {
+            EXPECT_NE(man.find("\\-" + std::string(1, static_cast<char>(spec.id)) + " "), std::string::npos)
+                << spec.name;
+        }
+    }
+    std::istringstream help(mrv::cli::help());
+    int lines = 0;
+    for (std::string line; std::getline(help, line); ++lines)
+        EXPECT_LE(line.size(), 80u) << line;
+    EXPECT_LE(lines, 24);
 }
 
 TEST(Options, HelpAndVersionWinOverEverythingAfterThem)
@@ -116,6 +149,17 @@ TEST(Options, UsageErrorsNameTheProblem)
          "'--field' needs '--format tsv' or '--format csv'"},
         {{"-f", "ey", "--field", "1"}, "'--field' needs"},
         {{"-f", "ey", "--format", "csv", "--header"}, "'--header' goes with '--field'"},
+        {{"-f", "ey", "--format", "csv", "--field", "year"}, "or with '--header' a column name, not 'year'"},
+        {{"-f", "ey", "--format", "tsv", "--columns", "sc,xx"},
+         "unknown column 'xx' (use sc, ey, aw, error,"},
+        {{"-f", "ey", "--format", "tsv", "--columns", "sc,SC"}, "column 'SC' given more than once"},
+        {{"-f", "ey", "--columns", "sc"}, "'--columns' needs '--format tsv', 'csv' or 'jsonl'"},
+        {{"-f", "ey", "--format", "tsv", "-d;"}, "'--delimiter' goes with '--format csv'"},
+        {{"-f", "ey", "--format", "csv", "-d"}, "option '-d' needs a delimiter"},
+        // A delimiter that an answer column holds would split it.
+        {{"-f", "ey", "--format", "csv", "-d", "\""}, "needs one character that is not"},
+        {{"-f", "ey", "--format", "csv", "-d", "."}, "not '.'"},
+        {{"-f", "ey", "--format", "csv", "-d", ";;"}, "not ';;'"},
     };
     for (const Case& c : cases) {
         const Request r = parse(c.args);

@@ -24,14 +24,17 @@ std::ostream& operator<<(std::ostream& s, const Row& r)
     return s << "{raw \"" << r.raw << "\", field \"" << r.field << "\", found " << r.found << "}";
 }
 
-struct Recorder {
+struct Recorder : mrv::cli::RowSink {
     std::vector<Row> rows;
     Row current;
-    void row(std::string_view bytes) { current.raw += bytes; }
-    void field(std::string_view bytes) { current.field += bytes; }
-    void rowEnd(bool found)
+    std::string lineEnds;
+    void row(std::string_view bytes) override { current.raw += bytes; }
+    void field(std::string_view bytes) override { current.field += bytes; }
+    void nextField() override { current.field += '|'; } // with field 0: every field
+    void rowEnd(bool found, bool carriageReturn) override
     {
         current.found = found;
+        lineEnds += carriageReturn ? "\r\n" : "\n";
         rows.push_back(current);
         current = {};
     }
@@ -69,6 +72,7 @@ void split(std::string_view input, std::size_t block, char terminator, Reader& r
 struct Case {
     std::string input;
     std::vector<Row> rows;
+    std::string lineEnds = {}; // when given: each row's, as read
 };
 
 template <typename Make> void expectRows(const Case& c, char terminator, Make make)
@@ -78,6 +82,9 @@ template <typename Make> void expectRows(const Case& c, char terminator, Make ma
         auto reader = make(recorder);
         split(c.input, block, terminator, reader);
         EXPECT_EQ(recorder.rows, c.rows) << '"' << c.input << "\" in blocks of " << block;
+        if (!c.lineEnds.empty()) {
+            EXPECT_EQ(recorder.lineEnds, c.lineEnds) << '"' << c.input << "\" in blocks of " << block;
+        }
     }
 }
 
@@ -92,7 +99,10 @@ TEST(TsvRows, FieldsSplitOnTabsAndUnescaped)
         {"a\tb\rc\r\r\n", {{"a\tb\rc\r", "b\rc\r", true}}},
     };
     for (const Case& c : cases)
-        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::TsvRowReader<Recorder>(2, r); });
+        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::TsvRowReader(2, r); });
+    // Field 0: every field, as a header row is read for a column's name.
+    expectRows({"a\tb\\tc\r\n\td\n", {{"a\tb\\tc", "a|b\tc", true}, {"\td", "|d", true}}, "\r\n\n"}, '\n',
+               [](Recorder& r) { return mrv::cli::TsvRowReader(0, r); });
 }
 
 TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
@@ -115,10 +125,30 @@ TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
         {"x,\"a\n\nb\r\n\r\n\"\n", {{"x,\"a\n\nb\r\n\r\n\"", "a\n\nb\r\n\r\n", true}}},
     };
     for (const Case& c : cases)
-        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\n', r); });
+        expectRows(c, '\n', [](Recorder& r) { return mrv::cli::CsvRowReader(2, '\n', r); });
+    expectRows(
+        {"a;\"b;\r\nc\"\r\nd;e\n", {{"a;\"b;\r\nc\"", "a|b;\r\nc", true}, {"d;e", "d|e", true}}, "\r\n\n"},
+        '\n', [](Recorder& r) { return mrv::cli::CsvRowReader(0, '\n', r, ';'); });
     // With -z, rows end at NUL bytes instead.
     expectRows({"a,\"b\0c\"\0d,e\r\0"s, {{"a,\"b\0c\""s, "b\0c"s, true}, {"d,e", "e", true}}}, '\0',
-               [](Recorder& r) { return mrv::cli::CsvRowReader<Recorder>(2, '\0', r); });
+               [](Recorder& r) { return mrv::cli::CsvRowReader(2, '\0', r); });
+}
+
+TEST(LineReturn, OneCarriageReturnBeforeTheLineEndIsNotTheEntrys)
+{
+    EXPECT_EQ(mrv::cli::withoutLineReturn("2002\r"), "2002");
+    EXPECT_EQ(mrv::cli::withoutLineReturn("2002\r\r"), "2002\r");
+    EXPECT_EQ(mrv::cli::withoutLineReturn("\r2002"), "\r2002");
+    // In pieces: a return at a piece's end is held until the line goes on.
+    for (const std::vector<std::string_view>& pieces :
+         std::vector<std::vector<std::string_view>>{{"20\r", "02\r"}, {"20", "\r", "", "02", "\r"}}) {
+        mrv::cli::LineReturn lineReturn;
+        std::string entry;
+        for (std::string_view piece : pieces)
+            lineReturn.pass(piece, [&](std::string_view bytes) { entry += bytes; });
+        EXPECT_TRUE(lineReturn.end());
+        EXPECT_EQ(entry, "20\r02");
+    }
 }
 
 } // namespace

@@ -44,7 +44,7 @@ template <typename Writer> std::string written(Writer writer, const Answer& answ
     StringOut out;
     writer.entry(out, entry);
     writer.answer(out, answer);
-    return out.text;
+    return out.text();
 }
 
 TEST(Writers, EveryColumnOfEveryKind)
@@ -90,6 +90,9 @@ TEST(Writers, EveryColumnOfEveryKind)
               "{\"entry\":\"\\ufffd\",\"sc\":null,\"ey\":null,\"aw\":null,\"error\":\"not-a-number\","
               "\"message\":\"Sorry, \\\"a,\\\\\\\"b\\\\\\\"\\\\t\\\\x01\xc3\xa9\\\" is not a number.\","
               "\"sc_value\":null,\"ey_year\":null,\"aw_year\":null}\n");
+    // An entry that ends inside a UTF-8 sequence: the sequence is replaced.
+    EXPECT_EQ(written(JsonlWriter('\n', {{Column::Error}, 1}), missing, "2002\xe2\x82"),
+              "{\"entry\":\"2002\\ufffd\",\"error\":\"missing-field\"}\n");
 }
 
 // However an entry arrives, whole or cut anywhere, csv writes it alike: a
@@ -101,13 +104,13 @@ TEST(Writers, CsvWritesAnEntryAlikeWholeOrInPieces)
         CsvWriter csv('\n');
         csv.entry(whole, entry);
         csv.answer(whole, refused(AnswerKind::YearZero));
-        EXPECT_EQ(whole.text.starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
+        EXPECT_EQ(whole.text().starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
         for (std::size_t cut = 0; cut <= entry.size(); cut += 1 + cut / 8) {
             StringOut pieces;
             csv.entryPiece(pieces, std::string_view(entry).substr(0, cut));
             csv.entryPiece(pieces, std::string_view(entry).substr(cut));
             csv.answer(pieces, refused(AnswerKind::YearZero));
-            EXPECT_EQ(pieces.text, whole.text) << entry.size() << " cut at " << cut;
+            EXPECT_EQ(pieces.text(), whole.text()) << entry.size() << " cut at " << cut;
         }
     }
 }
@@ -120,15 +123,16 @@ TEST(Writers, HeadersAndAnEntryInPieces)
     csv.entryPiece(out, "20");
     csv.entryPiece(out, "02");
     csv.answer(out, refused(AnswerKind::YearZero));
-    csv.appendedHeader(out);
-    EXPECT_EQ(out.text, "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
-                        "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
-                        "from 1 BC to 1 AD.,,,\r\n"
-                        ",sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n");
-    out.text.clear();
+    csv.columnNames(out);
+    out.put(csv.end());
+    EXPECT_EQ(out.text(), "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"
+                          "2002,,,,year-zero,There is no such date as 0 AD.  The Gregorian calendar jumps "
+                          "from 1 BC to 1 AD.,,,\r\n"
+                          ",sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n");
+    out.clear();
     TsvWriter tsv('\0');
     tsv.header(out);
-    EXPECT_EQ(out.text, "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year"s + '\0');
+    EXPECT_EQ(out.text(), "entry\tsc\tey\taw\terror\tmessage\tsc_value\tey_year\taw_year"s + '\0');
 }
 
 } // namespace

@@ -115,21 +115,4 @@ TEST(StrictReading, EveryZeroIsTheYearZeroOnEarthYears)
     }
 }
 
-TEST(LineReturn, OneCarriageReturnBeforeTheLineEndIsNotTheEntrys)
-{
-    EXPECT_EQ(mrv::withoutLineReturn("2002\r"), "2002");
-    EXPECT_EQ(mrv::withoutLineReturn("2002\r\r"), "2002\r");
-    EXPECT_EQ(mrv::withoutLineReturn("\r2002"), "\r2002");
-    // In pieces: a return at a piece's end is held until the line goes on.
-    for (const std::vector<std::string_view>& pieces :
-         std::vector<std::vector<std::string_view>>{{"20\r", "02\r"}, {"20", "\r", "", "02", "\r"}}) {
-        mrv::LineReturn lineReturn;
-        std::string entry;
-        for (std::string_view piece : pieces)
-            lineReturn.pass(piece, [&](std::string_view bytes) { entry += bytes; });
-        EXPECT_TRUE(lineReturn.end());
-        EXPECT_EQ(entry, "20\r02");
-    }
-}
-
 } // namespace
