@@ -1,7 +1,8 @@
 #include "SecondaryWindow.h"
 
 #include "Controls.h"
-#include "UiStyle.h"
+#include "DesignFont.h"
+#include "Twips.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,10 +1,13 @@
 #include "frmAbout.h"
 
-#include "Controls.h"
+#include "DesignFont.h"
+#include "HyperlinkLabel.h"
 #include "OpenWebPage.h"
-#include "UiStyle.h"
+#include "Pictures.h"
+#include "Twips.h"
 #include "Version.h"
 #include "WebAddresses.h"
+#include "WindowPlacement.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,6 +1,8 @@
 #include "frmInstructions.h"
 
-#include "UiStyle.h"
+#include "DesignFont.h"
+#include "Twips.h"
+#include "WindowPlacement.h"
 
 #include <QLabel>
 #include <QMouseEvent>

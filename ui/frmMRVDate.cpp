@@ -1,10 +1,12 @@
 #include "frmMRVDate.h"
 
 #include "Calendar.h"
+#include "DesignFont.h"
 #include "OpenWebPage.h"
 #include "Rounding.h"
-#include "UiStyle.h"
+#include "Twips.h"
 #include "WebAddresses.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 

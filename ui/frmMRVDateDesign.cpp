@@ -2,7 +2,8 @@
 // creates them, in the form's twips. The handlers are in frmMRVDate.cpp.
 #include "frmMRVDate.h"
 
-#include "UiStyle.h"
+#include "DesignFont.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QClipboard>
