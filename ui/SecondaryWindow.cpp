@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "DesignFont.h"
+#include "Texts.h"
 #include "Twips.h"
 
 #include <QKeyEvent>
@@ -22,7 +23,7 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& title, int 
 
 QPushButton* SecondaryWindow::createOkButton(int left, int top)
 {
-    auto* button = new CommandButton(QStringLiteral("&OK"), this);
+    auto* button = new CommandButton(toQString(mrv::texts::dialogs::cmdOK), this);
     button->setObjectName(QStringLiteral("cmdOK"));
     button->setGeometry(twipsRect(left, top, 855, 375));
     button->setDefault(true);

@@ -4,6 +4,7 @@
 #include "HyperlinkLabel.h"
 #include "OpenWebPage.h"
 #include "Pictures.h"
+#include "Texts.h"
 #include "Twips.h"
 #include "Version.h"
 #include "WebAddresses.h"
@@ -15,6 +16,7 @@
 #include <QUrl>
 
 using namespace mrv::ui;
+namespace text = mrv::texts::frmAbout;
 
 namespace {
 
@@ -31,8 +33,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmAbout"), QStringLiteral("About MRV Date Converter"), 3870, 4305,
-                      parent)
+    : SecondaryWindow(QStringLiteral("frmAbout"), toQString(text::title), 3870, 4305, parent)
 {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -40,31 +41,26 @@ frmAbout::frmAbout(QWidget* parent)
     Image1->setPixmap(loadPicture(QStringLiteral(":/pictures/about.png")));
     Image1->setGeometry(twipsRect(120, 120, 570, 870));
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Morvane"), twipsRect(840, 240, 2775, 255));
+    Label1 = makeLabel(this, "Label1", toQString(text::Label1), twipsRect(840, 240, 2775, 255));
     Label1->setFont(designFont(8.25, true));
-    Label2 =
-        makeLabel(this, "Label2", QStringLiteral("Timeline Date Converter"), twipsRect(840, 480, 2775, 255));
+    Label2 = makeLabel(this, "Label2", toQString(text::Label2), twipsRect(840, 480, 2775, 255));
     Label2->setFont(designFont(8.25, true));
 
-    struct Credit {
-        QString text;
-        QRect geometry;
-    };
-    const std::array<Credit, 5> credits{{
-        {QStringLiteral("Program by Corwin Ashgrove"), twipsRect(840, 2160, 2895, 255)},
-        {QStringLiteral("Characters \u00A9 Fenwyrd Games"), twipsRect(840, 2400, 2895, 255)},
-        {QStringLiteral("Morvane created by"), twipsRect(840, 1560, 2895, 255)},
-        {QStringLiteral("Ilse Varda and Oren Tamm"), twipsRect(840, 1800, 2895, 255)},
-        {QStringLiteral("Version ") + QLatin1String(mrv::kApplicationVersion),
-         twipsRect(720, 960, 3015, 255)},
-    }};
-    for (std::size_t i = 0; i < credits.size(); ++i) {
-        Label3[i] = makeLabel(this, "Label3", credits[i].text, credits[i].geometry);
+    // The group's places, by index; the last is the version line, whose
+    // text is followed by the version.
+    static_assert(text::Label3.size() == 5);
+    const QRect places[] = {twipsRect(840, 2160, 2895, 255), twipsRect(840, 2400, 2895, 255),
+                            twipsRect(840, 1560, 2895, 255), twipsRect(840, 1800, 2895, 255),
+                            twipsRect(720, 960, 3015, 255)};
+    for (std::size_t i = 0; i < text::Label3.size(); ++i) {
+        QString caption = toQString(text::Label3[i]);
+        if (i == 4)
+            caption += QLatin1String(mrv::kApplicationVersion);
+        Label3[i] = makeLabel(this, "Label3", caption, places[i]);
         Label3[i]->setProperty("index", static_cast<int>(i));
     }
 
-    Label4 = makeLabel(this, "Label4", QStringLiteral("For all program updates visit"),
-                       twipsRect(120, 3120, 3615, 255));
+    Label4 = makeLabel(this, "Label4", toQString(text::Label4), twipsRect(120, 3120, 3615, 255));
 
     lblHyperlink = new HyperlinkLabel(this);
     lblHyperlink->setObjectName(QStringLiteral("lblHyperlink"));

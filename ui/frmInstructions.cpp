@@ -1,6 +1,7 @@
 #include "frmInstructions.h"
 
 #include "DesignFont.h"
+#include "Texts.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
 
@@ -10,12 +11,12 @@
 #include <QTextEdit>
 
 using namespace mrv::ui;
+namespace text = mrv::texts::frmInstructions;
 
 frmInstructions::frmInstructions(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmInstructions"),
-                      QStringLiteral("Instructions for Morvane Date Converter"), 7590, 3900, parent)
+    : SecondaryWindow(QStringLiteral("frmInstructions"), toQString(text::title), 7590, 3900, parent)
 {
-    Label1 = new QLabel(QStringLiteral("Morvane Timeline Date Converter - Instructions"), this);
+    Label1 = new QLabel(toQString(text::Label1), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(designFont(8.25, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -49,19 +50,7 @@ frmInstructions::frmInstructions(QWidget* parent)
 
 QString frmInstructions::instructionsText()
 {
-    // The nine pieces, one a line, joined with nothing between them.
-    // clang-format off
-    return QStringLiteral(
-        "Use the radio buttons to choose the calendar you wish to convert "
-        "from (the two-letter prefix in front of the date box will change accordingly), then "
-        "enter the date you wish to convert in the date box.  Press Enter or click the 'Convert' "
-        "button and the program will display your entered date on the other two calendars that "
-        "Morvane supports."
-        "\r\n"
-        "\r\n"
-        "To convert a BC date on the Gregorian (EY) calendar, or a BW date on the AW calendar, "
-        "simply place a negative sign in front of the date when you enter it in the date box.");
-    // clang-format on
+    return toQString(text::txtInstructions);
 }
 
 void frmInstructions::Form_Load()
