@@ -4,6 +4,7 @@
 #include "HyperlinkLabel.h"
 #include "OpenWebPage.h"
 #include "Pictures.h"
+#include "SecondaryWindowDesigns.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "Version.h"
@@ -17,56 +18,51 @@
 
 using namespace mrv::ui;
 namespace text = mrv::texts::frmAbout;
+namespace design = mrv::ui::aboutDesign;
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
+// A centred label as its design row says.
+template <typename Label = QLabel> Label* makeLabel(QWidget* parent, const ControlDesign& design)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = new Label(parent);
+    label->setText(toQString(design.caption));
+    label->setObjectName(toQString(design.name));
+    if (design.index >= 0)
+        label->setProperty("index", design.index);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(geometry);
+    label->setGeometry(twipsRect(design.place));
     return label;
 }
 
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmAbout"), toQString(text::title), 3870, 4305, parent)
+    : SecondaryWindow(QStringLiteral("frmAbout"), toQString(text::title), design::kClientWidth,
+                      design::kClientHeight, parent)
 {
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = makeLabel(this, designOf(design::kControls, "Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(loadPicture(QStringLiteral(":/pictures/about.png")));
-    Image1->setGeometry(twipsRect(120, 120, 570, 870));
 
-    Label1 = makeLabel(this, "Label1", toQString(text::Label1), twipsRect(840, 240, 2775, 255));
+    Label1 = makeLabel(this, designOf(design::kControls, "Label1"));
     Label1->setFont(designFont(8.25, true));
-    Label2 = makeLabel(this, "Label2", toQString(text::Label2), twipsRect(840, 480, 2775, 255));
+    Label2 = makeLabel(this, designOf(design::kControls, "Label2"));
     Label2->setFont(designFont(8.25, true));
 
-    // The group's places, by index; the last is the version line, whose
-    // text is followed by the version.
-    static_assert(text::Label3.size() == 5);
-    const QRect places[] = {twipsRect(840, 2160, 2895, 255), twipsRect(840, 2400, 2895, 255),
-                            twipsRect(840, 1560, 2895, 255), twipsRect(840, 1800, 2895, 255),
-                            twipsRect(720, 960, 3015, 255)};
-    for (std::size_t i = 0; i < text::Label3.size(); ++i) {
-        QString caption = toQString(text::Label3[i]);
-        if (i == 4)
-            caption += QLatin1String(mrv::kApplicationVersion);
-        Label3[i] = makeLabel(this, "Label3", caption, places[i]);
-        Label3[i]->setProperty("index", static_cast<int>(i));
-    }
+    constexpr const ControlDesign* group[] = {
+        &designOf(design::kControls, "Label3", 0), &designOf(design::kControls, "Label3", 1),
+        &designOf(design::kControls, "Label3", 2), &designOf(design::kControls, "Label3", 3),
+        &designOf(design::kControls, "Label3", 4)};
+    static_assert(std::size(group) == std::tuple_size_v<decltype(Label3)>);
+    for (const ControlDesign* row : group)
+        Label3[row->index] = makeLabel(this, *row);
+    Label3[4]->setText(Label3[4]->text() + QLatin1String(mrv::kApplicationVersion));
 
-    Label4 = makeLabel(this, "Label4", toQString(text::Label4), twipsRect(120, 3120, 3615, 255));
+    Label4 = makeLabel(this, designOf(design::kControls, "Label4"));
 
-    lblHyperlink = new HyperlinkLabel(this);
-    lblHyperlink->setObjectName(QStringLiteral("lblHyperlink"));
-    lblHyperlink->setTextFormat(Qt::PlainText);
-    lblHyperlink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblHyperlink->setGeometry(twipsRect(1200, 3360, 1455, 255));
+    lblHyperlink = makeLabel<HyperlinkLabel>(this, designOf(design::kControls, "lblHyperlink"));
     // The caption is the host alone; the click opens the fixed address.
     lblHyperlink->setText(QUrl(QString::fromLatin1(mrv::kUpdateSiteUrl)).host());
     lblHyperlink->setLinkColour(QColor(0, 0, 255));
@@ -75,7 +71,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblHyperlink->setAccessibleDescription(QStringLiteral("Opens the update site in your web browser"));
     connect(lblHyperlink, &HyperlinkLabel::clicked, this, &frmAbout::lblHyperlink_Click);
 
-    cmdOK = createOkButton(1560, 3720);
+    cmdOK = createOkButton(designOf(design::kControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     Form_Load();

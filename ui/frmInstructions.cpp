@@ -1,6 +1,7 @@
 #include "frmInstructions.h"
 
 #include "DesignFont.h"
+#include "SecondaryWindowDesigns.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
@@ -12,21 +13,25 @@
 
 using namespace mrv::ui;
 namespace text = mrv::texts::frmInstructions;
+namespace design = mrv::ui::instructionsDesign;
 
 frmInstructions::frmInstructions(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmInstructions"), toQString(text::title), 7590, 3900, parent)
+    : SecondaryWindow(QStringLiteral("frmInstructions"), toQString(text::title), design::kClientWidth,
+                      design::kClientHeight, parent)
 {
-    Label1 = new QLabel(toQString(text::Label1), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    constexpr const ControlDesign& label = designOf(design::kControls, "Label1");
+    Label1 = new QLabel(toQString(label.caption), this);
+    Label1->setObjectName(toQString(label.name));
     Label1->setFont(designFont(8.25, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twipsRect(240, 120, 5775, 255));
+    Label1->setGeometry(twipsRect(label.place));
 
     // Left editable; the focus redirect below keeps typing out.
     txtInstructions = new QTextEdit(this);
-    txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
+    constexpr const ControlDesign& box = designOf(design::kControls, "txtInstructions");
+    txtInstructions->setObjectName(toQString(box.name));
     txtInstructions->setFont(designFont(9.75));
-    txtInstructions->setGeometry(twipsRect(240, 360, 7095, 2775));
+    txtInstructions->setGeometry(twipsRect(box.place));
     txtInstructions->setAcceptRichText(false);
     txtInstructions->setLineWrapMode(QTextEdit::WidgetWidth);
     txtInstructions->setWordWrapMode(QTextOption::WordWrap);
@@ -41,7 +46,7 @@ frmInstructions::frmInstructions(QWidget* parent)
     txtInstructions->installEventFilter(this);
     txtInstructions->viewport()->installEventFilter(this);
 
-    cmdOK = createOkButton(3360, 3360);
+    cmdOK = createOkButton(designOf(design::kControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmInstructions::cmdOK_Click);
     setTabOrder(cmdOK, txtInstructions);
 

@@ -1,22 +1,15 @@
-// The main window's design: each control's name, container, caption and
-// place in the form's twips. The window creates its controls from it.
+// The main window's design (see FormDesign.h).
 #pragma once
 
 #include "Calendar.h"
-#include "Twips.h"
+#include "FormDesign.h"
 #include "WindowTexts.h"
 
 #include <string_view>
 
 namespace mrv::ui::mainWindowDesign {
 
-struct Control {
-    std::string_view name;
-    int index; // -1 outside an indexed group
-    std::string_view container;
-    std::string_view caption;
-    TwipsRect place;
-};
+using Control = ControlDesign;
 
 namespace text = texts::frmMRVDate;
 
@@ -37,14 +30,9 @@ inline constexpr Control kControls[] = {
 // The calendar of each option button, in the buttons' order.
 inline constexpr CalendarKind kOptionCalendars[] = {CalendarKind::SC, CalendarKind::EY, CalendarKind::AW};
 
-// The row of a control: a name the table lacks does not compile.
 consteval const Control& control(std::string_view name, int index = -1)
 {
-    for (const Control& row : kControls) {
-        if (row.name == name && row.index == index)
-            return row;
-    }
-    throw "no such control in the design";
+    return designOf(kControls, name, index);
 }
 
 // The library pictures: invisible, along the window's bottom edge, each
