@@ -45,4 +45,13 @@ std::size_t mrv_result_length()
     return lastLine.size();
 }
 
+// The message of refusal 1 (out of range) or 2 (year zero), NUL-terminated:
+// the core's own, as the batch converter writes it (the web comparison
+// reads it; the page shows the windows' texts, made from the same source).
+const char* mrv_refusal_text(int refusal)
+{
+    static const std::string messages[2] = {std::string(mrv::kOutOfRangeMessage),
+                                            std::string(mrv::kYearZeroMessage)};
+    return messages[refusal == 2 ? 1 : 0].c_str();
+}
 }
