@@ -3,7 +3,10 @@
 // and its tests read the same table.
 #pragma once
 
+#include "Texts.h"
 #include "Twips.h"
+
+#include <QVariant>
 
 #include <cstddef>
 #include <string_view>
@@ -28,6 +31,17 @@ consteval const ControlDesign& designOf(const ControlDesign (&table)[N], std::st
             return row;
     }
     throw "no such control in the design";
+}
+
+// Names a control (a member of an indexed group carries its index) and
+// places it as its row says.
+template <typename Widget> Widget* placed(Widget* control, const ControlDesign& row)
+{
+    control->setObjectName(toQString(row.name));
+    if (row.index >= 0)
+        control->setProperty("index", row.index);
+    control->setGeometry(twipsRect(row.place));
+    return control;
 }
 
 } // namespace mrv::ui

@@ -25,14 +25,10 @@ namespace {
 // A centred label as its design row says.
 template <typename Label = QLabel> Label* makeLabel(QWidget* parent, const ControlDesign& design)
 {
-    auto* label = new Label(parent);
+    auto* label = placed(new Label(parent), design);
     label->setText(toQString(design.caption));
-    label->setObjectName(toQString(design.name));
-    if (design.index >= 0)
-        label->setProperty("index", design.index);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(twipsRect(design.place));
     return label;
 }
 

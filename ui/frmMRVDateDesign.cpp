@@ -22,16 +22,6 @@ namespace text = mrv::texts::frmMRVDate;
 
 namespace {
 
-// Names a control and places it as its row of the design says.
-template <typename Widget> Widget* placed(Widget* control, const design::Control& row)
-{
-    control->setObjectName(toQString(row.name));
-    if (row.index >= 0)
-        control->setProperty("index", row.index);
-    control->setGeometry(twipsRect(row.place));
-    return control;
-}
-
 QLabel* makeLabel(QWidget* parent, const design::Control& row)
 {
     auto* label = placed(new QLabel(toQString(row.caption), parent), row);
