@@ -2,6 +2,8 @@
 // Morvane timeline: Space Century (SC), Earth Year (EY) and After War (AW).
 #pragma once
 
+#include "RefusalMessages.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -9,7 +11,7 @@
 
 namespace mrv {
 
-// The value is the index of the calendar's option button in the window.
+// The three calendars, in the order their texts list them.
 enum class CalendarKind { SC = 0, EY = 1, AW = 2 };
 
 struct ConversionOutcome {
@@ -27,12 +29,6 @@ struct ConversionOutcome {
 
     bool operator==(const ConversionOutcome&) const = default;
 };
-
-inline constexpr std::string_view kOutOfRangeMessage = "Sorry, that date is out of range.  Please try again.";
-inline constexpr std::string_view kOutOfRangeTitle = "Morvane Date Converter";
-inline constexpr std::string_view kYearZeroMessage =
-    "There is no such date as 0 AD.  The Gregorian calendar jumps from 1 BC to 1 AD.";
-inline constexpr std::string_view kYearZeroTitle = "MRV Date Convertor";
 
 // The one text the EY calendar refuses as the year zero: exactly "0", as
 // typed; "00", " 0" or "-0" read as 0 and convert.

@@ -1,7 +1,7 @@
 #include "ApplicationSetup.h"
 
 #include "ApplicationIdentity.h"
-#include "UiStyle.h"
+#include "DesignStyle.h"
 
 #include <QApplication>
 

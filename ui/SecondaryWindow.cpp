@@ -1,7 +1,9 @@
 #include "SecondaryWindow.h"
 
 #include "Controls.h"
-#include "UiStyle.h"
+#include "DesignFont.h"
+#include "FormDesign.h"
+#include "Texts.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -19,11 +21,11 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& title, int 
     setFixedSize(twips(clientWidth), twips(clientHeight));
 }
 
-QPushButton* SecondaryWindow::createOkButton(int left, int top)
+QPushButton* SecondaryWindow::createOkButton(const ControlDesign& design)
 {
-    auto* button = new CommandButton(QStringLiteral("&OK"), this);
-    button->setObjectName(QStringLiteral("cmdOK"));
-    button->setGeometry(twipsRect(left, top, 855, 375));
+    auto* button = new CommandButton(toQString(design.caption), this);
+    button->setObjectName(toQString(design.name));
+    button->setGeometry(twipsRect(design.place));
     button->setDefault(true);
     button->setAccessibleName(QStringLiteral("OK"));
     button->setFocus();

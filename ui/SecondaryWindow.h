@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace mrv::ui {
 
+struct ControlDesign;
+
 class SecondaryWindow : public QDialog {
     Q_OBJECT
 public:
@@ -17,9 +19,9 @@ public:
                     QWidget* parent);
 
 protected:
-    // The OK button at the given place (in twips): the default button,
-    // holding the focus.
-    QPushButton* createOkButton(int left, int top);
+    // The OK button as its design row says: the default button, holding the
+    // focus.
+    QPushButton* createOkButton(const ControlDesign& design);
 
     // No cancel button: Escape must not close the window as QDialog would.
     void keyPressEvent(QKeyEvent* event) override;

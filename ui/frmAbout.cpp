@@ -1,10 +1,15 @@
 #include "frmAbout.h"
 
-#include "Controls.h"
+#include "DesignFont.h"
+#include "HyperlinkLabel.h"
 #include "OpenWebPage.h"
-#include "UiStyle.h"
+#include "Pictures.h"
+#include "SecondaryWindowDesigns.h"
+#include "Texts.h"
+#include "Twips.h"
 #include "Version.h"
 #include "WebAddresses.h"
+#include "WindowPlacement.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -12,62 +17,48 @@
 #include <QUrl>
 
 using namespace mrv::ui;
+namespace text = mrv::texts::frmAbout;
+namespace design = mrv::ui::aboutDesign;
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
+// A centred label as its design row says.
+template <typename Label = QLabel> Label* makeLabel(QWidget* parent, const ControlDesign& design)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = placed(new Label(parent), design);
+    label->setText(toQString(design.caption));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(geometry);
     return label;
 }
 
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmAbout"), QStringLiteral("About MRV Date Converter"), 3870, 4305,
-                      parent)
+    : SecondaryWindow(QStringLiteral("frmAbout"), toQString(text::title), design::kClientWidth,
+                      design::kClientHeight, parent)
 {
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = makeLabel(this, designOf(design::kControls, "Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(loadPicture(QStringLiteral(":/pictures/about.png")));
-    Image1->setGeometry(twipsRect(120, 120, 570, 870));
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Morvane"), twipsRect(840, 240, 2775, 255));
+    Label1 = makeLabel(this, designOf(design::kControls, "Label1"));
     Label1->setFont(designFont(8.25, true));
-    Label2 =
-        makeLabel(this, "Label2", QStringLiteral("Timeline Date Converter"), twipsRect(840, 480, 2775, 255));
+    Label2 = makeLabel(this, designOf(design::kControls, "Label2"));
     Label2->setFont(designFont(8.25, true));
 
-    struct Credit {
-        QString text;
-        QRect geometry;
-    };
-    const std::array<Credit, 5> credits{{
-        {QStringLiteral("Program by Corwin Ashgrove"), twipsRect(840, 2160, 2895, 255)},
-        {QStringLiteral("Characters \u00A9 Fenwyrd Games"), twipsRect(840, 2400, 2895, 255)},
-        {QStringLiteral("Morvane created by"), twipsRect(840, 1560, 2895, 255)},
-        {QStringLiteral("Ilse Varda and Oren Tamm"), twipsRect(840, 1800, 2895, 255)},
-        {QStringLiteral("Version ") + QLatin1String(mrv::kApplicationVersion),
-         twipsRect(720, 960, 3015, 255)},
-    }};
-    for (std::size_t i = 0; i < credits.size(); ++i) {
-        Label3[i] = makeLabel(this, "Label3", credits[i].text, credits[i].geometry);
-        Label3[i]->setProperty("index", static_cast<int>(i));
-    }
+    constexpr const ControlDesign* group[] = {
+        &designOf(design::kControls, "Label3", 0), &designOf(design::kControls, "Label3", 1),
+        &designOf(design::kControls, "Label3", 2), &designOf(design::kControls, "Label3", 3),
+        &designOf(design::kControls, "Label3", 4)};
+    static_assert(std::size(group) == std::tuple_size_v<decltype(Label3)>);
+    for (const ControlDesign* row : group)
+        Label3[row->index] = makeLabel(this, *row);
+    Label3[4]->setText(Label3[4]->text() + QLatin1String(mrv::kApplicationVersion));
 
-    Label4 = makeLabel(this, "Label4", QStringLiteral("For all program updates visit"),
-                       twipsRect(120, 3120, 3615, 255));
+    Label4 = makeLabel(this, designOf(design::kControls, "Label4"));
 
-    lblHyperlink = new HyperlinkLabel(this);
-    lblHyperlink->setObjectName(QStringLiteral("lblHyperlink"));
-    lblHyperlink->setTextFormat(Qt::PlainText);
-    lblHyperlink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblHyperlink->setGeometry(twipsRect(1200, 3360, 1455, 255));
+    lblHyperlink = makeLabel<HyperlinkLabel>(this, designOf(design::kControls, "lblHyperlink"));
     // The caption is the host alone; the click opens the fixed address.
     lblHyperlink->setText(QUrl(QString::fromLatin1(mrv::kUpdateSiteUrl)).host());
     lblHyperlink->setLinkColour(QColor(0, 0, 255));
@@ -76,7 +67,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblHyperlink->setAccessibleDescription(QStringLiteral("Opens the update site in your web browser"));
     connect(lblHyperlink, &HyperlinkLabel::clicked, this, &frmAbout::lblHyperlink_Click);
 
-    cmdOK = createOkButton(1560, 3720);
+    cmdOK = createOkButton(designOf(design::kControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     Form_Load();

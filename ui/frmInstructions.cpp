@@ -1,6 +1,10 @@
 #include "frmInstructions.h"
 
-#include "UiStyle.h"
+#include "DesignFont.h"
+#include "SecondaryWindowDesigns.h"
+#include "Texts.h"
+#include "Twips.h"
+#include "WindowPlacement.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -8,22 +12,26 @@
 #include <QTextEdit>
 
 using namespace mrv::ui;
+namespace text = mrv::texts::frmInstructions;
+namespace design = mrv::ui::instructionsDesign;
 
 frmInstructions::frmInstructions(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmInstructions"),
-                      QStringLiteral("Instructions for Morvane Date Converter"), 7590, 3900, parent)
+    : SecondaryWindow(QStringLiteral("frmInstructions"), toQString(text::title), design::kClientWidth,
+                      design::kClientHeight, parent)
 {
-    Label1 = new QLabel(QStringLiteral("Morvane Timeline Date Converter - Instructions"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    constexpr const ControlDesign& label = designOf(design::kControls, "Label1");
+    Label1 = new QLabel(toQString(label.caption), this);
+    Label1->setObjectName(toQString(label.name));
     Label1->setFont(designFont(8.25, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twipsRect(240, 120, 5775, 255));
+    Label1->setGeometry(twipsRect(label.place));
 
     // Left editable; the focus redirect below keeps typing out.
     txtInstructions = new QTextEdit(this);
-    txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
+    constexpr const ControlDesign& box = designOf(design::kControls, "txtInstructions");
+    txtInstructions->setObjectName(toQString(box.name));
     txtInstructions->setFont(designFont(9.75));
-    txtInstructions->setGeometry(twipsRect(240, 360, 7095, 2775));
+    txtInstructions->setGeometry(twipsRect(box.place));
     txtInstructions->setAcceptRichText(false);
     txtInstructions->setLineWrapMode(QTextEdit::WidgetWidth);
     txtInstructions->setWordWrapMode(QTextOption::WordWrap);
@@ -38,7 +46,7 @@ frmInstructions::frmInstructions(QWidget* parent)
     txtInstructions->installEventFilter(this);
     txtInstructions->viewport()->installEventFilter(this);
 
-    cmdOK = createOkButton(3360, 3360);
+    cmdOK = createOkButton(designOf(design::kControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmInstructions::cmdOK_Click);
     setTabOrder(cmdOK, txtInstructions);
 
@@ -47,19 +55,7 @@ frmInstructions::frmInstructions(QWidget* parent)
 
 QString frmInstructions::instructionsText()
 {
-    // The nine pieces, one a line, joined with nothing between them.
-    // clang-format off
-    return QStringLiteral(
-        "Use the radio buttons to choose the calendar you wish to convert "
-        "from (the two-letter prefix in front of the date box will change accordingly), then "
-        "enter the date you wish to convert in the date box.  Press Enter or click the 'Convert' "
-        "button and the program will display your entered date on the other two calendars that "
-        "Morvane supports."
-        "\r\n"
-        "\r\n"
-        "To convert a BC date on the Gregorian (EY) calendar, or a BW date on the AW calendar, "
-        "simply place a negative sign in front of the date when you enter it in the date box.");
-    // clang-format on
+    return toQString(text::txtInstructions);
 }
 
 void frmInstructions::Form_Load()

@@ -1,12 +1,16 @@
 #include "frmMRVDate.h"
 
 #include "Calendar.h"
+#include "DesignFont.h"
 #include "OpenWebPage.h"
 #include "Rounding.h"
-#include "UiStyle.h"
+#include "Texts.h"
+#include "Twips.h"
 #include "WebAddresses.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
+#include "frmMRVDateDesign.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -30,18 +34,21 @@ using namespace mrv::ui;
 
 namespace {
 
-constexpr const char* kPrefixes[] = {"SC", "EY", "AW"};
+namespace design = mrv::ui::mainWindowDesign;
+namespace refusals = mrv::texts::refusals;
 
-QString toQString(std::string_view text)
+// A refusal of the conversion, answered with OK; `icon` is its texts' icon.
+void showRefusal(QWidget* parent, std::string_view icon, std::string_view title, std::string_view message)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QMessageBox box(icon == "critical" ? QMessageBox::Critical : QMessageBox::Information, toQString(title),
+                    toQString(message), QMessageBox::Ok, parent);
+    box.exec();
 }
 
-// A refusal of the conversion, answered with OK.
-void showRefusal(QWidget* parent, QMessageBox::Icon icon, std::string_view title, std::string_view message)
+// The calendar's prefix, as its texts list it.
+QString prefixOf(mrv::CalendarKind calendar)
 {
-    QMessageBox box(icon, toQString(title), toQString(message), QMessageBox::Ok, parent);
-    box.exec();
+    return toQString(mrv::texts::calendars::prefixes[static_cast<std::size_t>(calendar)]);
 }
 
 // The selection is what the user sees of txtInputBox_GotFocus. Qt reports
@@ -60,7 +67,7 @@ bool countsAsGotFocus(Qt::FocusReason reason)
 frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMRVDate"));
-    setWindowTitle(QStringLiteral("Morvane Timeline Date Converter"));
+    setWindowTitle(toQString(mrv::texts::frmMRVDate::title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -92,7 +99,7 @@ int frmMRVDate::pictureIndexForDraw(float r)
         r = 0.0f;
     if (r >= 1.0f)
         r = std::nextafter(1.0f, 0.0f);
-    return mrv::floorToInt16(static_cast<double>(r) * 7.0).value_or(0);
+    return mrv::floorToInt16(static_cast<double>(r) * kLibraryPictures).value_or(0);
 }
 
 void frmMRVDate::Form_Load()
@@ -112,8 +119,8 @@ void frmMRVDate::Form_Load()
 
 void frmMRVDate::optDate_Click(int Index)
 {
-    if (Index >= 0 && Index < 3)
-        lblDatePrefix->setText(QLatin1String(kPrefixes[Index]));
+    if (Index >= 0 && Index < static_cast<int>(std::size(design::kOptionCalendars)))
+        lblDatePrefix->setText(prefixOf(design::kOptionCalendars[Index]));
     awaitingFirstEntry = false;
     giveFocus(txtInputBox);
 }
@@ -135,7 +142,7 @@ void frmMRVDate::cmdConvert_Click()
 {
     std::optional<mrv::CalendarKind> calendar;
     if (optDate->checkedId() >= 0)
-        calendar = static_cast<mrv::CalendarKind>(optDate->checkedId());
+        calendar = design::kOptionCalendars[optDate->checkedId()];
     const QByteArray text = txtInputBox->text().toUtf8();
     // The default locale follows the user's settings unless a program (or a
     // test) sets another.
@@ -153,7 +160,7 @@ void frmMRVDate::cmdConvert_Click()
         ShowOutOfRange();
         break;
     case mrv::ConversionOutcome::Kind::YearZero:
-        showRefusal(this, QMessageBox::Information, mrv::kYearZeroTitle, mrv::kYearZeroMessage);
+        showRefusal(this, refusals::YearZero::icon, refusals::YearZero::title, refusals::YearZero::message);
         setResult(QString());
         break;
     }
@@ -161,7 +168,7 @@ void frmMRVDate::cmdConvert_Click()
 
 void frmMRVDate::ShowOutOfRange()
 {
-    showRefusal(this, QMessageBox::Critical, mrv::kOutOfRangeTitle, mrv::kOutOfRangeMessage);
+    showRefusal(this, refusals::OutOfRange::icon, refusals::OutOfRange::title, refusals::OutOfRange::message);
     setResult(QString());
     giveFocus(cmdConvert);
     giveFocus(txtInputBox);

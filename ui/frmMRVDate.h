@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "WindowTexts.h"
 
 #include <QMainWindow>
 
@@ -19,7 +20,7 @@ class frmMRVDate : public QMainWindow {
     Q_OBJECT
     Q_PROPERTY(bool awaitingFirstEntry READ isAwaitingFirstEntry)
 public:
-    static constexpr int kLibraryPictures = 7;
+    static constexpr int kLibraryPictures = static_cast<int>(mrv::texts::pictures.size());
 
     explicit frmMRVDate(QWidget* parent = nullptr);
 
@@ -27,7 +28,7 @@ public:
 
     // The library picture shown for a draw r of the random source. Draws
     // outside [0, 1) (a generator rounding up to 1.0) are clamped, so the
-    // index is always 0..6.
+    // index is always one of the library's.
     static int pictureIndexForDraw(float r);
 
     // The index of the library picture Form_Load chose.

@@ -2,7 +2,10 @@
 // creates them, in the form's twips. The handlers are in frmMRVDate.cpp.
 #include "frmMRVDate.h"
 
-#include "UiStyle.h"
+#include "DesignFont.h"
+#include "Texts.h"
+#include "Twips.h"
+#include "frmMRVDateDesign.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -14,14 +17,14 @@
 #include <QShortcut>
 
 using namespace mrv::ui;
+namespace design = mrv::ui::mainWindowDesign;
+namespace text = mrv::texts::frmMRVDate;
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+QLabel* makeLabel(QWidget* parent, const design::Control& row)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    auto* label = placed(new QLabel(toQString(row.caption), parent), row);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -30,33 +33,28 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
 
 void frmMRVDate::createTitleAndFrame(QWidget* client)
 {
-    Label1 = makeLabel(client, "Label1", QStringLiteral("Morvane Timeline Date Converter"),
-                       twipsRect(120, 120, 4215, 255));
+    Label1 = makeLabel(client, design::control("Label1"));
     Label1->setFont(designFont(8.25, true));
 
-    Frame1 = new AccessKeyFrame(QStringLiteral("Enter &date to convert"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(120, 480, 5295, 1575));
+    constexpr const design::Control& frame = design::control("Frame1");
+    Frame1 = placed(new AccessKeyFrame(toQString(frame.caption), client), frame);
 }
 
 void frmMRVDate::createDateRow()
 {
-    lblDatePrefix = makeLabel(Frame1, "lblDatePrefix", QStringLiteral("SC"), twipsRect(120, 400, 375, 255));
+    lblDatePrefix = makeLabel(Frame1, design::control("lblDatePrefix"));
     lblDatePrefix->setFont(designFont(8.25, true));
 
-    txtInputBox = new QLineEdit(Frame1);
-    txtInputBox->setObjectName(QStringLiteral("txtInputBox"));
-    txtInputBox->setGeometry(twipsRect(480, 360, 975, 285));
-    txtInputBox->setAccessibleName(QStringLiteral("Date to convert"));
+    txtInputBox = placed(new QLineEdit(Frame1), design::control("txtInputBox"));
+    txtInputBox->setAccessibleName(toQString(text::txtInputBox));
     txtInputBox->setAccessibleDescription(
         QStringLiteral("The date on the chosen calendar; the calendar's prefix stands left of it"));
     txtInputBox->installEventFilter(this);
     Frame1->setBuddy(txtInputBox);
     connect(txtInputBox, &QLineEdit::textChanged, this, &frmMRVDate::txtInputBox_Change);
 
-    cmdConvert = new CommandButton(QStringLiteral("&Convert"), Frame1);
-    cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
-    cmdConvert->setGeometry(twipsRect(2160, 360, 1215, 375));
+    constexpr const design::Control& convert = design::control("cmdConvert");
+    cmdConvert = placed(new CommandButton(toQString(convert.caption), Frame1), convert);
     cmdConvert->setDefault(true);
     cmdConvert->setAccessibleDescription(QStringLiteral("Converts the date to all three calendars"));
     connect(cmdConvert, &QPushButton::clicked, this, &frmMRVDate::cmdConvert_Click);
@@ -64,26 +62,17 @@ void frmMRVDate::createDateRow()
 
 void frmMRVDate::createOptions()
 {
-    Label2 =
-        makeLabel(Frame1, "Label2", QStringLiteral("Convert date from:"), twipsRect(120, 840, 1455, 255));
+    Label2 = makeLabel(Frame1, design::control("Label2"));
 
-    const struct {
-        const char* caption;
-        const char* accessibleName;
-        QRect geometry;
-    } options[] = {
-        {"&Space Century (SC)", "Convert from Space Century (SC)", twipsRect(120, 1080, 1695, 255)},
-        {"&Earth Year (EY)", "Convert from Earth Year (EY)", twipsRect(2040, 1080, 1455, 255)},
-        {"&After War (AW)", "Convert from After War (AW)", twipsRect(3720, 1080, 1455, 255)},
-    };
+    constexpr const design::Control* options[] = {
+        &design::control("optDate", 0), &design::control("optDate", 1), &design::control("optDate", 2)};
     optDate = new OptionGroup(this);
-    for (int i = 0; i < 3; ++i) {
-        auto* option = new OptionButton(QLatin1String(options[i].caption), Frame1);
-        option->setObjectName(QStringLiteral("optDate"));
-        option->setProperty("index", i);
-        option->setGeometry(options[i].geometry);
-        option->setAccessibleName(QLatin1String(options[i].accessibleName));
-        optDate->addButton(option, i);
+    for (const design::Control* row : options) {
+        auto* option = placed(new OptionButton(toQString(row->caption), Frame1), *row);
+        // Read aloud as "Convert from Space Century (SC)": the caption
+        // without its access key, after the group's question.
+        option->setAccessibleName(QStringLiteral("Convert from ") + QString(option->text()).remove(u'&'));
+        optDate->addButton(option, row->index);
     }
     connect(optDate, &OptionGroup::chosen, this, &frmMRVDate::optDate_Click);
     connect(optDate, &OptionGroup::chosenAgain, this, &frmMRVDate::optDate_Click);
@@ -91,7 +80,7 @@ void frmMRVDate::createOptions()
 
 void frmMRVDate::createResultBox(QWidget* client)
 {
-    lblDateBox = makeLabel(client, "lblDateBox", QString(), twipsRect(120, 2225, 5295, 375));
+    lblDateBox = makeLabel(client, design::control("lblDateBox"));
     lblDateBox->setFont(designFont(12, true));
     lblDateBox->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     lblDateBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -105,7 +94,7 @@ void frmMRVDate::createResultBox(QWidget* client)
     QPalette resultPalette = lblDateBox->palette();
     resultPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblDateBox->setPalette(resultPalette);
-    lblDateBox->setAccessibleDescription(QStringLiteral("Conversion result"));
+    lblDateBox->setAccessibleDescription(toQString(text::lblDateBox));
     lblDateBox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lblDateBox, &QLabel::customContextMenuRequested, this, &frmMRVDate::showResultMenu);
 
@@ -119,9 +108,7 @@ void frmMRVDate::createResultBox(QWidget* client)
 
 void frmMRVDate::createPictures(QWidget* client)
 {
-    imgMain = new PictureBox(client);
-    imgMain->setObjectName(QStringLiteral("imgMain"));
-    imgMain->setGeometry(twipsRect(5520, 120, 1770, 2505));
+    imgMain = placed(new PictureBox(client), design::control("imgMain"));
     imgMain->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     imgMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgMain->setSource(QStringLiteral(":/pictures/main-initial.png"));
@@ -130,9 +117,9 @@ void frmMRVDate::createPictures(QWidget* client)
         auto* image = new PictureBox(client);
         image->setObjectName(QStringLiteral("imgLibrary"));
         image->setProperty("index", i);
-        image->setGeometry(twipsRect(360 + 360 * i, 2400, 1710, 2445));
+        image->setGeometry(twipsRect(design::libraryPicturePlace(i)));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        image->setSource(QStringLiteral(":/pictures/library%1.png").arg(i));
+        image->setSource(QStringLiteral(":/pictures/") + toQString(mrv::texts::pictures[i]));
         image->hide();
         imgLibrary[i] = image;
     }
@@ -160,20 +147,21 @@ void frmMRVDate::createKeys()
 
 void frmMRVDate::createMenu()
 {
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(toQString(text::mnuHelp));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    const auto add = [this](const char* name, const char* caption, void (frmMRVDate::*handler)()) {
-        QAction* action = mnuHelp->addAction(QLatin1String(caption));
+    const auto add = [this](const char* name, std::string_view caption, void (frmMRVDate::*handler)()) {
+        QAction* action = mnuHelp->addAction(toQString(caption));
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    mnuHelpInstructions = add("mnuHelpInstructions", "&Instructions", &frmMRVDate::mnuHelpInstructions_Click);
-    mnuHelpAbout = add("mnuHelpAbout", "A&bout", &frmMRVDate::mnuHelpAbout_Click);
-    mnuHelpWebsite = add("mnuHelpWebsite", "&Morvane website", &frmMRVDate::mnuHelpWebsite_Click);
+    mnuHelpInstructions =
+        add("mnuHelpInstructions", text::mnuHelpInstructions, &frmMRVDate::mnuHelpInstructions_Click);
+    mnuHelpAbout = add("mnuHelpAbout", text::mnuHelpAbout, &frmMRVDate::mnuHelpAbout_Click);
+    mnuHelpWebsite = add("mnuHelpWebsite", text::mnuHelpWebsite, &frmMRVDate::mnuHelpWebsite_Click);
     Line1 = mnuHelp->addSeparator();
     Line1->setObjectName(QStringLiteral("Line1"));
-    mnuHelpExit = add("mnuHelpExit", "E&xit", &frmMRVDate::mnuHelpExit_Click);
+    mnuHelpExit = add("mnuHelpExit", text::mnuHelpExit, &frmMRVDate::mnuHelpExit_Click);
     mnuHelpExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     mnuHelpExit->setShortcutContext(Qt::WindowShortcut);
 }

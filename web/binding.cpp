@@ -45,14 +45,13 @@ std::size_t mrv_result_length()
     return lastLine.size();
 }
 
-// The message (0) or the title (1) of refusal 1 (out of range) or 2 (year
-// zero), NUL-terminated, so the page shows the core's own texts.
-const char* mrv_refusal_text(int refusal, int part)
+// The message of refusal 1 (out of range) or 2 (year zero), NUL-terminated:
+// the core's own, as the batch converter writes it (the web comparison
+// reads it; the page shows the windows' texts, made from the same source).
+const char* mrv_refusal_text(int refusal)
 {
-    static const std::string texts[2][2] = {
-        {std::string(mrv::kOutOfRangeMessage), std::string(mrv::kOutOfRangeTitle)},
-        {std::string(mrv::kYearZeroMessage), std::string(mrv::kYearZeroTitle)},
-    };
-    return texts[refusal == 2 ? 1 : 0][part == 1 ? 1 : 0].c_str();
+    static const std::string messages[2] = {std::string(mrv::kOutOfRangeMessage),
+                                            std::string(mrv::kYearZeroMessage)};
+    return messages[refusal == 2 ? 1 : 0].c_str();
 }
 }

@@ -11,8 +11,9 @@
   const lblDateBox = $('lblDateBox');
   const lblDatePrefix = $('lblDatePrefix');
   const optDate = [0, 1, 2].map((i) => $('optDate' + i));
-  const prefixes = ['SC', 'EY', 'AW'];
-  const calendarNames = ['Space Century', 'Earth Year', 'After War'];
+  // The windows' texts, made by the build (texts.js).
+  const { prefixes, names: calendarNames } = window.mrvTexts.calendars;
+  const refusals = window.mrvTexts.refusals;
 
   let awaitingFirstEntry = true;
 
@@ -33,7 +34,7 @@
   }
 
   function optDate_Click(index) {
-    if (index >= 0 && index < 3) {
+    if (index >= 0 && index < prefixes.length) {
       lblDatePrefix.textContent = prefixes[index];
       $('lblDatePrefixSpoken').textContent = 'on the ' + calendarNames[index] + ' calendar';
     }
@@ -70,8 +71,8 @@
       ShowOutOfRange();
     } else {
       // The year-zero notice leaves the entry as typed.
-      const { text, title } = converter.yearZero;
-      MRV.messageBox(text, title, 'information', () => {
+      const { message, title, icon } = refusals.YearZero;
+      MRV.messageBox(message, title, icon, () => {
         setResult('');
         returnFocus(txtInputBox);
       });
@@ -79,8 +80,8 @@
   }
 
   function ShowOutOfRange() {
-    const { text, title } = converter.outOfRange;
-    MRV.messageBox(text, title, 'critical', () => {
+    const { message, title, icon } = refusals.OutOfRange;
+    MRV.messageBox(message, title, icon, () => {
       setResult('');
       returnFocus(txtInputBox);
       txtInputBox_GotFocus();

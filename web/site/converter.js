@@ -23,11 +23,6 @@
     core.HEAPU8.set(separator, separatorAt);
     let buffer = 0;
     let capacity = 0;
-    const cString = (at) => decoder.decode(core.HEAPU8.subarray(at, core.HEAPU8.indexOf(0, at)));
-    const refusals = [1, 2].map((kind) => ({
-      text: cString(core._mrv_refusal_text(kind, 0)),
-      title: cString(core._mrv_refusal_text(kind, 1)),
-    }));
     const convert = (calendar, text) => {
       const bytes = encoder.encode(text);
       if (bytes.length + 1 > capacity) {
@@ -41,7 +36,7 @@
       const at = core._mrv_result_line();
       return { kind, line: decoder.decode(core.HEAPU8.subarray(at, at + core._mrv_result_length())) };
     };
-    return { convert, outOfRange: refusals[0], yearZero: refusals[1] };
+    return { convert };
   }
 
   // Compiled as the page loads; the factory hands back the module, whose

@@ -1,8 +1,10 @@
 'use strict';
-// The main window's picture: one of the seven, drawn afresh at every load.
+// The main window's picture: one of the library's (texts.js), drawn afresh
+// at every load.
 {
-  const picture = Math.floor(Math.random() * 7);
+  const pictures = window.mrvTexts.pictures;
+  const picture = Math.floor(Math.random() * pictures.length);
   const imgMain = document.getElementById('imgMainPicture');
   imgMain.dataset.index = String(picture);
-  imgMain.src = 'pictures/library' + picture + '.png';
+  imgMain.src = 'pictures/' + pictures[picture];
 }

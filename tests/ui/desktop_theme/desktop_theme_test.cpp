@@ -6,9 +6,9 @@
 // the controls below the menu bar must render exactly as without it, every
 // caption must fit, and every text must read against its background.
 #include "CaptionFit.h"
+#include "Contrast.h"
 #include "DesktopTheme.h"
 #include "QtTestHelpers.h"
-#include "UiStyle.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 #include "frmMRVDate.h"

@@ -8,6 +8,7 @@
 #include "QtTestHelpers.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
+#include "frmMRVDateDesign.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,42 +28,32 @@ using namespace mrv::test;
 namespace mrv::test {
 namespace {
 
-struct ControlRow {
-    const char* name;
-    int index; // -1 outside an indexed group
-    const char* container;
-    const char* caption;
-    QRect geometry;
-};
+namespace design = mrv::ui::mainWindowDesign;
+namespace text = mrv::texts::frmMRVDate;
 
-const ControlRow kControls[] = {
-    {"Label1", -1, "clientArea", "Morvane Timeline Date Converter", designRect(120, 120, 4215, 255)},
-    {"Frame1", -1, "clientArea", "Enter &date to convert", designRect(120, 480, 5295, 1575)},
-    {"lblDatePrefix", -1, "Frame1", "SC", designRect(120, 400, 375, 255)},
-    {"txtInputBox", -1, "Frame1", "", designRect(480, 360, 975, 285)},
-    {"cmdConvert", -1, "Frame1", "&Convert", designRect(2160, 360, 1215, 375)},
-    {"Label2", -1, "Frame1", "Convert date from:", designRect(120, 840, 1455, 255)},
-    {"optDate", 0, "Frame1", "&Space Century (SC)", designRect(120, 1080, 1695, 255)},
-    {"optDate", 1, "Frame1", "&Earth Year (EY)", designRect(2040, 1080, 1455, 255)},
-    {"optDate", 2, "Frame1", "&After War (AW)", designRect(3720, 1080, 1455, 255)},
-    {"lblDateBox", -1, "clientArea", "", designRect(120, 2225, 5295, 375)},
-    {"imgMain", -1, "clientArea", nullptr, designRect(5520, 120, 1770, 2505)},
-};
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The design's place, converted by the tests' own twips.
+QRect designRect(const mrv::ui::TwipsRect& place)
+{
+    return mrv::test::designRect(place.left, place.top, place.width, place.height);
+}
 
 class MainWindowLayout : public MainWindowTest {};
 
 TEST_F(MainWindowLayout, EveryControlHasItsDesignNameContainerCaptionAndGeometry)
 {
-    for (const ControlRow& row : kControls) {
+    for (const design::Control& row : design::kControls) {
         SCOPED_TRACE(std::string(row.name) + "(" + std::to_string(row.index) + ")");
-        QWidget* w = row.index < 0 ? window->findChild<QWidget*>(QLatin1String(row.name))
-                                   : groupMember(window.get(), QLatin1String(row.name), row.index);
+        QWidget* w = row.index < 0 ? window->findChild<QWidget*>(fromView(row.name))
+                                   : groupMember(window.get(), fromView(row.name), row.index);
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(row.container));
-        EXPECT_EQ(w->geometry(), row.geometry);
-        if (row.caption) {
-            EXPECT_EQ(captionOf(w), QString::fromUtf8(row.caption));
-        }
+        EXPECT_EQ(w->parentWidget()->objectName(), fromView(row.container));
+        EXPECT_EQ(w->geometry(), designRect(row.place));
+        EXPECT_EQ(captionOf(w), fromView(row.caption));
         EXPECT_TRUE(w->isVisible());
     }
     EXPECT_EQ(window->findChildren<QRadioButton*>().size(), 3);
@@ -192,23 +183,23 @@ TEST_F(MainWindowLayout, HelpMenuHasItsFiveEntriesInOrder)
     QMenu* help = bar[0]->menu();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->objectName(), QStringLiteral("mnuHelp"));
-    EXPECT_EQ(help->title(), QStringLiteral("&Help"));
+    EXPECT_EQ(help->title(), fromView(text::mnuHelp));
 
     const struct {
         const char* name;
-        const char* caption;
+        std::string_view caption;
         const char* shortcut;
     } rows[] = {
-        {"mnuHelpInstructions", "&Instructions", ""}, {"mnuHelpAbout", "A&bout", ""},
-        {"mnuHelpWebsite", "&Morvane website", ""},   {"Line1", "", ""},
-        {"mnuHelpExit", "E&xit", "Ctrl+X"},
+        {"mnuHelpInstructions", text::mnuHelpInstructions, ""}, {"mnuHelpAbout", text::mnuHelpAbout, ""},
+        {"mnuHelpWebsite", text::mnuHelpWebsite, ""},           {"Line1", "", ""},
+        {"mnuHelpExit", text::mnuHelpExit, "Ctrl+X"},
     };
     const QList<QAction*> entries = help->actions();
     ASSERT_EQ(entries.size(), std::size(rows));
     for (qsizetype i = 0; i < entries.size(); ++i) {
         SCOPED_TRACE(rows[i].name);
         EXPECT_EQ(entries[i]->objectName(), QLatin1String(rows[i].name));
-        EXPECT_EQ(entries[i]->text(), QLatin1String(rows[i].caption));
+        EXPECT_EQ(entries[i]->text(), fromView(rows[i].caption));
         EXPECT_EQ(entries[i]->isSeparator(), i == 3);
         EXPECT_EQ(entries[i]->shortcut(), QKeySequence(QLatin1String(rows[i].shortcut)));
         EXPECT_TRUE(entries[i]->isEnabled());
@@ -223,7 +214,7 @@ TEST_F(MainWindowLayout, LibraryImagesAreHiddenAndOnlyTheShownOneIsDecoded)
         auto* image =
             qobject_cast<mrv::ui::PictureBox*>(groupMember(window.get(), QStringLiteral("imgLibrary"), i));
         ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->geometry(), designRect(360 + 360 * i, 2400, 1710, 2445));
+        EXPECT_EQ(image->geometry(), designRect(design::libraryPicturePlace(i)));
         EXPECT_FALSE(image->isVisible());
         decoded += !image->pixmap().isNull();
     }

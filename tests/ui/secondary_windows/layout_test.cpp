@@ -4,6 +4,7 @@
 #include "DesignUnits.h"
 #include "DialogTestSupport.h"
 #include "QtTestHelpers.h"
+#include "SecondaryWindowDesigns.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>
@@ -12,15 +13,23 @@
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string_view>
+
 using namespace mrv::test;
 
 namespace {
 
 struct WindowRow {
     const DialogKind* kind;
-    const char* title;
+    std::string_view title;
     int widthTwips, heightTwips;
 };
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 class WindowDesign : public ::testing::TestWithParam<WindowRow> {};
 
@@ -28,7 +37,7 @@ TEST_P(WindowDesign, TitleSizeAndBorder)
 {
     const WindowRow& row = GetParam();
     const auto dialog = row.kind->make();
-    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(row.title));
+    EXPECT_EQ(dialog->windowTitle(), fromView(row.title));
     const QSize client = designRect(0, 0, row.widthTwips, row.heightTwips).size();
     EXPECT_EQ(dialog->size(), client);
     EXPECT_EQ(dialog->minimumSize(), client);
@@ -44,9 +53,12 @@ TEST_P(WindowDesign, TitleSizeAndBorder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowDesign,
-                         ::testing::Values(WindowRow{&instructionsKind(),
-                                                     "Instructions for Morvane Date Converter", 7590, 3900},
-                                           WindowRow{&aboutKind(), "About MRV Date Converter", 3870, 4305}),
+                         ::testing::Values(WindowRow{&instructionsKind(), mrv::texts::frmInstructions::title,
+                                                     mrv::ui::instructionsDesign::kClientWidth,
+                                                     mrv::ui::instructionsDesign::kClientHeight},
+                                           WindowRow{&aboutKind(), mrv::texts::frmAbout::title,
+                                                     mrv::ui::aboutDesign::kClientWidth,
+                                                     mrv::ui::aboutDesign::kClientHeight}),
                          [](const auto& info) { return std::string(info.param.kind->name); });
 
 enum class Align { Left, Centre };
@@ -54,13 +66,26 @@ enum class Align { Left, Centre };
 struct ControlRow {
     const DialogKind* kind;
     const char* name;
-    int index; // -1 outside an indexed group
-    int left, top, width, height;
-    const char* text; // nullptr: not checked here
+    int index;          // -1 outside an indexed group
+    const char* suffix; // follows the design's caption; nullptr: the text is not checked here
     qreal pointSize;
     bool bold;
     Align align;
 };
+
+// The control's row of its window's design.
+const mrv::ui::ControlDesign& designOf(const ControlRow& row)
+{
+    const auto find = [&row](const auto& table) -> const mrv::ui::ControlDesign& {
+        for (const mrv::ui::ControlDesign& design : table) {
+            if (design.name == row.name && design.index == row.index)
+                return design;
+        }
+        throw std::logic_error("no such control in the design");
+    };
+    return row.kind == &instructionsKind() ? find(mrv::ui::instructionsDesign::kControls)
+                                           : find(mrv::ui::aboutDesign::kControls);
+}
 
 std::string controlRowName(const ::testing::TestParamInfo<ControlRow>& info)
 {
@@ -87,9 +112,11 @@ protected:
 TEST_P(ControlDesign, PlaceSizeTextAndFont)
 {
     const ControlRow& row = GetParam();
-    EXPECT_EQ(control->geometry(), designRect(row.left, row.top, row.width, row.height));
-    if (row.text) {
-        EXPECT_EQ(captionOf(control), QString::fromUtf8(row.text));
+    const mrv::ui::ControlDesign& design = designOf(row);
+    const mrv::ui::TwipsRect& place = design.place;
+    EXPECT_EQ(control->geometry(), designRect(place.left, place.top, place.width, place.height));
+    if (row.suffix) {
+        EXPECT_EQ(captionOf(control), fromView(design.caption) + QString::fromUtf8(row.suffix));
     }
     EXPECT_EQ(control->font().pointSizeF(), row.pointSize);
     EXPECT_EQ(control->font().bold(), row.bold);
@@ -107,26 +134,20 @@ constexpr qreal kRegular = 8.25;
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, ControlDesign,
-    ::testing::Values(
-        ControlRow{I, "Label1", -1, 240, 120, 5775, 255, "Morvane Timeline Date Converter - Instructions",
-                   kRegular, true, Align::Left},
-        ControlRow{I, "txtInstructions", -1, 240, 360, 7095, 2775, nullptr, 9.75, false, Align::Left},
-        ControlRow{I, "cmdOK", -1, 3360, 3360, 855, 375, "&OK", kRegular, false, Align::Centre},
-        ControlRow{A, "Image1", -1, 120, 120, 570, 870, nullptr, kRegular, false, Align::Left},
-        ControlRow{A, "Label1", -1, 840, 240, 2775, 255, "Morvane", kRegular, true, Align::Centre},
-        ControlRow{A, "Label2", -1, 840, 480, 2775, 255, "Timeline Date Converter", kRegular, true,
-                   Align::Centre},
-        ControlRow{A, "Label3", 4, 720, 960, 3015, 255, "Version " MRVDATE_VERSION, kRegular, false,
-                   Align::Centre},
-        ControlRow{A, "Label3", 2, 840, 1560, 2895, 255, "Morvane created by", kRegular, false,
-                   Align::Centre},
-        ControlRow{A, "Label3", 3, 840, 1800, 2895, 255, nullptr, kRegular, false, Align::Centre},
-        ControlRow{A, "Label3", 0, 840, 2160, 2895, 255, nullptr, kRegular, false, Align::Centre},
-        ControlRow{A, "Label3", 1, 840, 2400, 2895, 255, nullptr, kRegular, false, Align::Centre},
-        ControlRow{A, "Label4", -1, 120, 3120, 3615, 255, "For all program updates visit", kRegular, false,
-                   Align::Centre},
-        ControlRow{A, "lblHyperlink", -1, 1200, 3360, 1455, 255, nullptr, kRegular, false, Align::Centre},
-        ControlRow{A, "cmdOK", -1, 1560, 3720, 855, 375, "&OK", kRegular, false, Align::Centre}),
+    ::testing::Values(ControlRow{I, "Label1", -1, "", kRegular, true, Align::Left},
+                      ControlRow{I, "txtInstructions", -1, nullptr, 9.75, false, Align::Left},
+                      ControlRow{I, "cmdOK", -1, "", kRegular, false, Align::Centre},
+                      ControlRow{A, "Image1", -1, nullptr, kRegular, false, Align::Left},
+                      ControlRow{A, "Label1", -1, "", kRegular, true, Align::Centre},
+                      ControlRow{A, "Label2", -1, "", kRegular, true, Align::Centre},
+                      ControlRow{A, "Label3", 4, MRVDATE_VERSION, kRegular, false, Align::Centre},
+                      ControlRow{A, "Label3", 2, "", kRegular, false, Align::Centre},
+                      ControlRow{A, "Label3", 3, "", kRegular, false, Align::Centre},
+                      ControlRow{A, "Label3", 0, "", kRegular, false, Align::Centre},
+                      ControlRow{A, "Label3", 1, "", kRegular, false, Align::Centre},
+                      ControlRow{A, "Label4", -1, "", kRegular, false, Align::Centre},
+                      ControlRow{A, "lblHyperlink", -1, nullptr, kRegular, false, Align::Centre},
+                      ControlRow{A, "cmdOK", -1, "", kRegular, false, Align::Centre}),
     controlRowName);
 
 } // namespace

@@ -1,28 +1,20 @@
-#include "UiStyle.h"
+#include "DesignStyle.h"
 
-#include "WindowFrame.h"
+#include "DesignFont.h"
+#include "Pictures.h"
 
 #include <QApplication>
-#include <QColor>
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
-#include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QWidget>
-#include <QWindow>
 
 #include <qdrawutil.h>
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace mrv::ui {
@@ -141,115 +133,12 @@ private:
     mutable QPixmap groupBoxFrame_;
 };
 
-// The frame (title bar and borders) around a window about to be shown.
-// Some platforms know it once the native window exists; on X11 the window
-// manager is asked; failing that it is borrowed from a window already
-// framed; with no frame known, the window is its own outer size.
-QMargins expectedFrame(QWidget* w)
-{
-    (void)w->winId(); // makes the native window, whose frame some platforms know now
-    QWindow* handle = w->windowHandle();
-    QMargins frame = handle ? handle->frameMargins() : QMargins();
-    if (frame.isNull())
-        frame = frameFromWindowManager(handle);
-    if (frame.isNull()) {
-        for (const QWidget* top : QApplication::topLevelWidgets()) {
-            if (top == w || !top->isVisible())
-                continue;
-            const QRect outer = top->frameGeometry();
-            const QRect inner = top->geometry();
-            frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-            if (!frame.isNull())
-                break;
-        }
-    }
-    return frame;
-}
-
 } // namespace
-
-QPixmap loadPicture(const QString& resourcePath)
-{
-    QImageReader reader(resourcePath, QFileInfo(resourcePath).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
-void centreOnScreen(QWidget* window, CentreOrder order)
-{
-    // A Wayland client cannot place its windows: the compositor does.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return;
-    const QWidget* active = QApplication::activeWindow();
-    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QMargins frame = expectedFrame(window);
-    const QSize outer = window->size().grownBy(frame);
-    const int left = area.left() + (area.width() - outer.width()) / 2;
-    const int top = area.top() + (area.height() - outer.height()) / 2;
-    // Placed by its inner geometry, the frame's offset added here: before
-    // the first show the toolkit may not know the frame yet, and a move to
-    // an outer position would then place the inner window there.
-    const auto setLeft = [&](int x) {
-        window->setGeometry(QRect({x + frame.left(), window->geometry().y()}, window->size()));
-    };
-    const auto setTop = [&](int y) {
-        window->setGeometry(QRect({window->geometry().x(), y + frame.top()}, window->size()));
-    };
-    if (order == CentreOrder::LeftFirst) {
-        setLeft(left);
-        setTop(top);
-    } else {
-        setTop(top);
-        setLeft(left);
-    }
-}
-
-QString designFamily()
-{
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString& wanted : {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}) {
-            if (installed.contains(wanted, Qt::CaseInsensitive))
-                return wanted;
-        }
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    }();
-    return family;
-}
-
-QFont designFont(qreal pointSize, bool bold)
-{
-    QFont f(designFamily());
-    f.setPointSizeF(pointSize);
-    f.setBold(bold);
-    // Every property counts as set, so none of a platform theme's general or
-    // per-class fonts (style name, stretch, spacing, hinting...) shows
-    // through in the controls that inherit this font.
-    f.setResolveMask(QFont::AllPropertiesResolved);
-    return f;
-}
 
 void applyApplicationStyle(QApplication& app)
 {
     app.setStyle(new DesignStyle);
     app.setFont(designFont());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace mrv::ui

@@ -1,0 +1,174 @@
+# The texts the windows show, kept once in texts.json and turned by the
+# builds into what each front end reads: C++ headers for the core and the
+# windows, values for the page's template and a script for the page. Plain
+# CMake, so that the core's, the batch converter's and the web builds can
+# include it without Qt.
+#
+# texts.json is a tree of objects whose leaves are strings or lists of
+# strings. In the windows' header an object is a namespace and a leaf a
+# constant of its key's name: frmAbout.Label3 is mrv::texts::frmAbout::Label3.
+set(MRV_TEXTS_FILE ${CMAKE_CURRENT_LIST_DIR}/texts.json)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MRV_TEXTS_FILE})
+file(READ ${MRV_TEXTS_FILE} MRV_TEXTS)
+
+# Writes `content` to `output` only when it differs, so that an unchanged
+# text rebuilds nothing.
+function(_mrv_texts_write output content)
+  file(WRITE ${output}.new "${content}")
+  configure_file(${output}.new ${output} COPYONLY)
+  file(REMOVE ${output}.new)
+endfunction()
+
+function(_mrv_cxx_literal out text)
+  string(REPLACE "\\" "\\\\" text "${text}")
+  string(REPLACE "\"" "\\\"" text "${text}")
+  string(REPLACE "\r" "\\r" text "${text}")
+  string(REPLACE "\n" "\\n" text "${text}")
+  set(${out} "\"${text}\"" PARENT_SCOPE)
+endfunction()
+
+# The C++ declarations of the member at `path` (a list of keys), indented.
+function(_mrv_cxx_member out indent)
+  set(path ${ARGN})
+  list(GET path -1 name)
+  string(JSON type TYPE "${MRV_TEXTS}" ${path})
+  if(type STREQUAL "STRING")
+    string(JSON text GET "${MRV_TEXTS}" ${path})
+    _mrv_cxx_literal(literal "${text}")
+    set(code "${indent}inline constexpr std::string_view ${name} = ${literal};\n")
+  elseif(type STREQUAL "ARRAY")
+    string(JSON count LENGTH "${MRV_TEXTS}" ${path})
+    math(EXPR last "${count} - 1")
+    set(items "")
+    foreach(i RANGE ${last})
+      string(JSON text GET "${MRV_TEXTS}" ${path} ${i})
+      _mrv_cxx_literal(literal "${text}")
+      string(APPEND items "${indent}    ${literal},\n")
+    endforeach()
+    set(code "${indent}inline constexpr std::array<std::string_view, ${count}> ${name}{\n${items}${indent}};\n")
+  else()
+    set(code "${indent}namespace ${name} {\n")
+    string(JSON count LENGTH "${MRV_TEXTS}" ${path})
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+      string(JSON key MEMBER "${MRV_TEXTS}" ${path} ${i})
+      _mrv_cxx_member(member "${indent}" ${path} ${key})
+      string(APPEND code "${member}")
+    endforeach()
+    string(APPEND code "${indent}} // namespace ${name}\n")
+  endif()
+  set(${out} "${code}" PARENT_SCOPE)
+endfunction()
+
+# The windows' header: every text, in namespace mrv::texts.
+function(mrv_write_window_texts output)
+  string(JSON count LENGTH "${MRV_TEXTS}")
+  math(EXPR last "${count} - 1")
+  set(members "")
+  foreach(i RANGE ${last})
+    string(JSON key MEMBER "${MRV_TEXTS}" ${i})
+    _mrv_cxx_member(member "" ${key})
+    string(APPEND members "\n${member}")
+  endforeach()
+  _mrv_texts_write(${output} "// Made by the build from resources/texts.json: change the texts there.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace mrv::texts {
+${members}
+} // namespace mrv::texts
+")
+endfunction()
+
+# The core's header: the message of each refusal, k<Refusal>Message, which
+# the batch converter writes too. The boxes' titles and icons are the
+# windows' alone.
+function(mrv_write_refusal_messages output)
+  string(JSON count LENGTH "${MRV_TEXTS}" refusals)
+  math(EXPR last "${count} - 1")
+  set(constants "")
+  foreach(i RANGE ${last})
+    string(JSON refusal MEMBER "${MRV_TEXTS}" refusals ${i})
+    string(JSON text GET "${MRV_TEXTS}" refusals ${refusal} message)
+    _mrv_cxx_literal(literal "${text}")
+    string(APPEND constants "inline constexpr std::string_view k${refusal}Message = ${literal};\n")
+  endforeach()
+  _mrv_texts_write(${output} "// Made by the build from resources/texts.json: change the texts there.
+#pragma once
+
+#include <string_view>
+
+namespace mrv {
+${constants}} // namespace mrv
+")
+endfunction()
+
+# The file names of the main window's picture library, in its order.
+function(mrv_library_pictures out)
+  string(JSON count LENGTH "${MRV_TEXTS}" pictures)
+  math(EXPR last "${count} - 1")
+  set(names)
+  foreach(i RANGE ${last})
+    string(JSON name GET "${MRV_TEXTS}" pictures ${i})
+    list(APPEND names ${name})
+  endforeach()
+  set(${out} ${names} PARENT_SCOPE)
+endfunction()
+
+# For the page's template: MRV_TEXT_<keys joined by _> of every string, and
+# MRV_TEXT_<keys>_<index> of every list's items, as HTML: escaped, with the
+# access key's letter (after "&") underlined. Collected in a global
+# property, since a function's variables reach only its caller.
+function(_mrv_page_member)
+  set(path ${ARGN})
+  string(JSON type TYPE "${MRV_TEXTS}" ${path})
+  if(type STREQUAL "STRING")
+    string(JSON text GET "${MRV_TEXTS}" ${path})
+    string(REPLACE "&" "&amp;" text "${text}")
+    string(REPLACE "<" "&lt;" text "${text}")
+    string(REPLACE ">" "&gt;" text "${text}")
+    string(REPLACE "\"" "&quot;" text "${text}")
+    string(REPLACE "\r\n" "\n" text "${text}")
+    string(REGEX REPLACE "&amp;([^&])" "<u>\\1</u>" text "${text}")
+    list(JOIN path _ name)
+    set_property(GLOBAL APPEND PROPERTY MRV_PAGE_TEXTS MRV_TEXT_${name})
+    set_property(GLOBAL PROPERTY MRV_TEXT_${name} "${text}")
+    return()
+  endif()
+  string(JSON count LENGTH "${MRV_TEXTS}" ${path})
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    set(key ${i})
+    if(type STREQUAL "OBJECT")
+      string(JSON key MEMBER "${MRV_TEXTS}" ${path} ${i})
+    endif()
+    _mrv_page_member(${path} ${key})
+  endforeach()
+endfunction()
+
+function(mrv_set_page_texts)
+  set_property(GLOBAL PROPERTY MRV_PAGE_TEXTS "")
+  _mrv_page_member()
+  get_property(names GLOBAL PROPERTY MRV_PAGE_TEXTS)
+  foreach(name IN LISTS names)
+    get_property(text GLOBAL PROPERTY ${name})
+    set(${name} "${text}" PARENT_SCOPE)
+  endforeach()
+endfunction()
+
+# The script that hands the page's code what it reads at run time: the
+# calendars, the pictures and the refusals, as `window.mrvTexts`.
+function(mrv_write_page_script output)
+  set(members "")
+  foreach(key calendars pictures refusals)
+    string(JSON value GET "${MRV_TEXTS}" ${key})
+    string(APPEND members "  ${key}: ${value},\n")
+  endforeach()
+  _mrv_texts_write(${output} "'use strict';
+// Made by the build from resources/texts.json: change the texts there.
+window.mrvTexts = Object.freeze({
+${members}});
+")
+endfunction()
