@@ -1,6 +1,6 @@
 #include "frmMRVDate.h"
 
-#include "Calendar.h"
+#include "Entry.h"
 #include "OpenWebPage.h"
 #include "Rounding.h"
 #include "UiStyle.h"
@@ -22,6 +22,7 @@
 #include <chrono>
 #include <cmath>
 #include <random>
+#include <string>
 #include <string_view>
 
 // The windows stay global (their class names are their object names); their
@@ -37,10 +38,12 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A refusal of the conversion, answered with OK.
+// A refusal of the conversion, answered with OK. Plain text: a message may
+// name the entry, which is the user's text, not markup.
 void showRefusal(QWidget* parent, QMessageBox::Icon icon, std::string_view title, std::string_view message)
 {
     QMessageBox box(icon, toQString(title), toQString(message), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -140,6 +143,8 @@ void frmMRVDate::cmdConvert_Click()
     // The default locale follows the user's settings unless a program (or a
     // test) sets another.
     const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    // The separator is also read as the decimal point, so a result can be
+    // typed back.
     const mrv::ConversionOutcome outcome =
         mrv::convert(calendar, std::string_view(text.constData(), static_cast<size_t>(text.size())),
                      std::string_view(separator.constData(), static_cast<size_t>(separator.size())));
@@ -156,12 +161,30 @@ void frmMRVDate::cmdConvert_Click()
         showRefusal(this, QMessageBox::Information, mrv::kYearZeroTitle, mrv::kYearZeroMessage);
         setResult(QString());
         break;
+    case mrv::ConversionOutcome::Kind::NotANumber:
+        ShowNotANumber(text);
+        break;
+    case mrv::ConversionOutcome::Kind::NothingTyped:
+        // Nothing to convert and nothing changes: only the entry wants typing.
+        QApplication::beep();
+        giveFocus(txtInputBox);
+        break;
     }
 }
 
 void frmMRVDate::ShowOutOfRange()
 {
     showRefusal(this, QMessageBox::Critical, mrv::kOutOfRangeTitle, mrv::kOutOfRangeMessage);
+    setResult(QString());
+    giveFocus(cmdConvert);
+    giveFocus(txtInputBox);
+}
+
+void frmMRVDate::ShowNotANumber(const QByteArray& entry)
+{
+    const std::string message =
+        mrv::notANumberMessage(std::string_view(entry.constData(), static_cast<size_t>(entry.size())));
+    showRefusal(this, QMessageBox::Critical, mrv::kOutOfRangeTitle, message);
     setResult(QString());
     giveFocus(cmdConvert);
     giveFocus(txtInputBox);

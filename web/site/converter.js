@@ -14,8 +14,14 @@
     return '.';
   }
 
+  // The core's outcomes, by the values it gives them.
+  window.MRV.Outcome = { Converted: 0, OutOfRange: 1, YearZero: 2, NotANumber: 3, NothingTyped: 4 };
+
   // The core's C functions over its memory; text goes in and out as UTF-8.
+  // The entry is read by the core's rule for typed entries, with the
+  // separator numbers are written with.
   function converterOf(core) {
+    const { Outcome } = window.MRV;
     const encoder = new TextEncoder();
     const decoder = new TextDecoder();
     const separator = encoder.encode(decimalSeparator() + '\0');
@@ -24,10 +30,10 @@
     let buffer = 0;
     let capacity = 0;
     const cString = (at) => decoder.decode(core.HEAPU8.subarray(at, core.HEAPU8.indexOf(0, at)));
-    const refusals = [1, 2].map((kind) => ({
+    const refusal = (kind) => ({
       text: cString(core._mrv_refusal_text(kind, 0)),
       title: cString(core._mrv_refusal_text(kind, 1)),
-    }));
+    });
     const convert = (calendar, text) => {
       const bytes = encoder.encode(text);
       if (bytes.length + 1 > capacity) {
@@ -36,12 +42,17 @@
         buffer = core._malloc(capacity);
       }
       core.HEAPU8.set(bytes, buffer);
-      const kind = core._mrv_convert(calendar, buffer, bytes.length, separatorAt);
-      if (kind !== 0) return { kind };
+      const kind = core._mrv_convert(calendar, buffer, bytes.length, separatorAt, 0);
+      // The result line, or the message that names the entry.
       const at = core._mrv_result_line();
-      return { kind, line: decoder.decode(core.HEAPU8.subarray(at, at + core._mrv_result_length())) };
+      return { kind, text: decoder.decode(core.HEAPU8.subarray(at, at + core._mrv_result_length())) };
     };
-    return { convert, outOfRange: refusals[0], yearZero: refusals[1] };
+    return {
+      convert,
+      outOfRange: refusal(Outcome.OutOfRange),
+      yearZero: refusal(Outcome.YearZero),
+      notANumberTitle: refusal(Outcome.NotANumber).title,
+    };
   }
 
   // Compiled as the page loads; the factory hands back the module, whose
