@@ -34,23 +34,26 @@ TEST_P(LeadingNumberReading, ReadsTheLeadingNumber)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Decimal, LeadingNumberReading,
-    ::testing::Values(
-        ReadCase{"361.98", 361.98}, ReadCase{"  12 3abc", 123}, ReadCase{" 3 6 1 . 9 8 ", 361.98},
-        ReadCase{"1 000", 1000}, ReadCase{"- 5", -5}, ReadCase{"+7", 7}, ReadCase{"\t4\n2", 42},
-        ReadCase{"361,98", 361}, ReadCase{"1,000", 1}, ReadCase{"1.2.3", 1.2}, ReadCase{".5", 0.5},
-        ReadCase{"5.", 5}, ReadCase{"3.6198e2", 361.98}, ReadCase{"2E-3", 0.002}, ReadCase{"1e", 1},
-        ReadCase{"1e+", 1}, ReadCase{"1e+x", 1}, ReadCase{"0x10", 0}, ReadCase{"1e-400", 0},
-        ReadCase{"12\r3", 12}, ReadCase{"12:30", 12},
-        ReadCase{"12\xc2\xa0"
-                 "3",
-                 12},
-        ReadCase{"1d2", 1}, ReadCase{"0.1", 0.1}, ReadCase{"2002.7", 2002.7},
-        // Around the 15 digits that a double holds exactly,
-        // where the one-pass reading hands over.
-        ReadCase{"99999999999999.9", 99999999999999.9}, ReadCase{"9007199254740.993", 9007199254740.993},
-        ReadCase{"-0.000000000000001", -1e-15}, ReadCase{"9007199254740993", 9007199254740992.0}));
+INSTANTIATE_TEST_SUITE_P(Decimal, LeadingNumberReading,
+                         ::testing::Values(ReadCase{"361.98", 361.98}, ReadCase{"  12 3abc", 123},
+                                           ReadCase{" 3 6 1 . 9 8 ", 361.98}, ReadCase{"1 000", 1000},
+                                           ReadCase{"- 5", -5}, ReadCase{"+7", 7}, ReadCase{"\t4\n2", 42},
+                                           ReadCase{"361,98", 361}, ReadCase{"1,000", 1},
+                                           ReadCase{"1.2.3", 1.2}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
+                                           ReadCase{"3.6198e2", 361.98}, ReadCase{"2E-3", 0.002},
+                                           ReadCase{"1e", 1}, ReadCase{"1e+", 1}, ReadCase{"1e+x", 1},
+                                           ReadCase{"0x10", 0}, ReadCase{"1e-400", 0}, ReadCase{"12\r3", 12},
+                                           ReadCase{"12\xc2\xa0"
+                                                    "3",
+                                                    12},
+                                           ReadCase{"1d2", 1}, ReadCase{"12:30", 12}, ReadCase{"0.1", 0.1},
+                                           ReadCase{"2002.7", 2002.7},
+                                           // Around the 15 digits that a double holds exactly,
+                                           // where the one-pass reading hands over.
+                                           ReadCase{"99999999999999.9", 99999999999999.9},
+                                           ReadCase{"9007199254740.993", 9007199254740.993},
+                                           ReadCase{"-0.000000000000001", -1e-15},
+                                           ReadCase{"9007199254740993", 9007199254740992.0}));
 
 INSTANTIATE_TEST_SUITE_P(Radix, LeadingNumberReading,
                          ::testing::Values(ReadCase{"&HFFFF", -1}, ReadCase{"&H8000", -32768},
