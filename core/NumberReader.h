@@ -32,10 +32,6 @@ NumberReading readNumber(std::string_view text);
 // can be typed back; a text with both points is no number.
 NumberReading readTypedNumber(std::string_view text, std::string_view decimalSeparator);
 
-// Digits x 10^power when both are exact in a double, so that one correctly
-// rounded operation gives the nearest double; std::nullopt otherwise.
-std::optional<double> exactInOneOperation(std::uint64_t digits, std::int64_t power, bool negative);
-
 // The same reading fed piece by piece, in fixed memory whatever the text's
 // length. Only what can decide the double is kept: the first significant
 // digits, whether a non-zero digit follows them, and exact counts of the rest.
@@ -71,11 +67,11 @@ private:
         Exponent,
         Done
     };
-    // One step of feed() per part of the number; mantissa() returns how
-    // many characters it read.
+    // One step of feed() per part of the number; mantissa() reads from
+    // piece[at] and returns how many characters it read.
     void start(char ch);
     void radix(char ch);
-    std::size_t mantissa(std::string_view rest);
+    std::size_t mantissa(std::string_view piece, std::size_t at);
     void exponent(char ch);
     void decimalDigit(int digit, bool afterPoint);
 

@@ -1,10 +1,17 @@
-// The readings of a whole text: the leading number, the batch's strict
-// reading and the window's. The shapes people type ("2002", "-84",
+// What a reading gives: the double of the digits a NumberReader kept, and
+// the readings of a whole text (the leading number, the batch's strict
+// reading and the window's). The shapes people type ("2002", "-84",
 // "361.98") are read in one pass; anything else goes through a NumberReader.
 #include "NumberReader.h"
 
+#include "Digits.h"
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <fast_float/fast_float.h>
+#include <system_error>
 
 namespace mrv {
 namespace {
@@ -14,8 +21,8 @@ constexpr std::array<double, 23> kExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e
                                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-} // namespace
-
+// digits x 10^power, when both the digits and the power of ten are exact in
+// a double: then one correctly rounded operation gives the nearest double.
 std::optional<double> exactInOneOperation(std::uint64_t digits, std::int64_t power, bool negative)
 {
     if (digits > (std::uint64_t{1} << 53) || power < -22 || power > 22)
@@ -25,8 +32,6 @@ std::optional<double> exactInOneOperation(std::uint64_t digits, std::int64_t pow
                                : m * kExactPowersOfTen[static_cast<std::size_t>(power)];
     return negative ? -v : v;
 }
-
-namespace {
 
 // The plain shape: a sign, then at most 19 digits (they fit 64 bits) with at
 // most one point, and nothing after. Anything else, blanks and exponents
@@ -58,6 +63,57 @@ namespace {
 }
 
 } // namespace
+
+std::optional<double> NumberReader::result() const
+{
+    if (c_.overflow)
+        return std::nullopt;
+    if (c_.radix != 0)
+        return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(c_.radixValue)));
+    const double zero = c_.negative && c_.mantissa ? -0.0 : 0.0;
+    if (c_.significant == 0)
+        return zero;
+    // The number is 0.d1d2... x 10^magnitude.
+    const std::int64_t magnitude =
+        c_.scale + (c_.hasExponent ? (c_.exponentNegative ? -c_.exponent : c_.exponent) : 0);
+    if (magnitude > 310) // at least 10^309
+        return std::nullopt;
+    if (magnitude < -330) // below half the smallest double
+        return zero;
+    if (c_.significant <= kLeadingDigits)
+        if (std::optional<double> value =
+                exactInOneOperation(c_.leading, magnitude - c_.significant, c_.negative))
+            return value;
+    // The kept digits, then a non-zero digit if any was dropped: it stands
+    // on the same side of every halfway point as the digits it replaces.
+    char text[kKeptDigits + 32];
+    char* p = text;
+    *p++ = '0';
+    *p++ = '.';
+    const auto kept = static_cast<std::size_t>(std::min<std::int64_t>(c_.significant, kKeptDigits));
+    const std::size_t leadingDigits = std::min<std::size_t>(kept, kLeadingDigits);
+    std::uint64_t leading = c_.leading;
+    for (std::size_t i = leadingDigits; i-- > 0; leading /= 10)
+        p[i] = static_cast<char>('0' + leading % 10);
+    p += leadingDigits;
+    p = digits::put(p, std::string_view(digits_ + leadingDigits, kept - leadingDigits));
+    if (c_.sticky)
+        *p++ = '1';
+    *p++ = 'e';
+    if (magnitude < 0)
+        *p++ = '-';
+    p = digits::small(p, static_cast<std::uint32_t>(magnitude < 0 ? -magnitude : magnitude));
+    // Exactly rounded for any number of digits, and blind to the process
+    // locale. It reports no range error: beyond the double range it gives
+    // infinity, below it zero.
+    double value = 0.0;
+    const auto [end, ec] = fast_float::from_chars(text, p, value);
+    if (ec != std::errc() || end != p)
+        return zero; // unreachable: the text is well formed
+    if (std::isinf(value))
+        return std::nullopt;
+    return c_.negative ? -value : value;
+}
 
 std::optional<double> readLeadingNumber(std::string_view text)
 {
