@@ -1,7 +1,7 @@
 // Per-call time of convert on each calendar, over a mix of typical entries,
 // and of the leading-number reading alone.
 
-#include "Calendar.h"
+#include "Entry.h"
 #include "NumberReader.h"
 
 #include <array>

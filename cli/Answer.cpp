@@ -4,19 +4,20 @@
 
 namespace mrv::cli {
 
-std::string_view errorName(AnswerKind kind)
+std::string_view errorName(std::optional<ConversionOutcome::Kind> kind)
 {
-    switch (kind) {
-    case AnswerKind::Converted:
-        break;
-    case AnswerKind::OutOfRange:
-        return "out-of-range";
-    case AnswerKind::YearZero:
-        return "year-zero";
-    case AnswerKind::NotANumber:
-        return "not-a-number";
-    case AnswerKind::MissingField:
+    if (!kind)
         return "missing-field";
+    switch (*kind) {
+    case ConversionOutcome::Kind::Converted:
+        break;
+    case ConversionOutcome::Kind::OutOfRange:
+        return "out-of-range";
+    case ConversionOutcome::Kind::YearZero:
+        return "year-zero";
+    case ConversionOutcome::Kind::NotANumber:
+    case ConversionOutcome::Kind::NothingTyped: // the window's; a batch's empty entry is no number
+        return "not-a-number";
     }
     return {};
 }
@@ -74,24 +75,25 @@ std::string_view wholeCharacters(std::string_view text)
 
 std::string_view message(const Answer& answer, char (&buffer)[kMessageCapacity])
 {
-    switch (answer.kind) {
-    case AnswerKind::Converted:
+    if (!answer.kind) {
+        char* out = put(buffer, "Sorry, that row has no field ");
+        out = std::to_chars(out, buffer + kMessageCapacity, answer.field).ptr;
+        out = put(out, ".");
+        return {buffer, static_cast<std::size_t>(out - buffer)};
+    }
+    switch (*answer.kind) {
+    case ConversionOutcome::Kind::Converted:
         break;
-    case AnswerKind::OutOfRange:
+    case ConversionOutcome::Kind::OutOfRange:
         return kOutOfRangeMessage;
-    case AnswerKind::YearZero:
+    case ConversionOutcome::Kind::YearZero:
         return kYearZeroMessage;
-    case AnswerKind::NotANumber: {
+    case ConversionOutcome::Kind::NotANumber:
+    case ConversionOutcome::Kind::NothingTyped: {
         static_assert(kMessageCapacity >= 64 + 4 * EntryHead::kSize);
         char* out = put(buffer, "Sorry, \"");
         out = putShown(out, answer.entryCut ? wholeCharacters(answer.entry) : answer.entry);
         out = put(out, answer.entryCut ? "...\" is not a number." : "\" is not a number.");
-        return {buffer, static_cast<std::size_t>(out - buffer)};
-    }
-    case AnswerKind::MissingField: {
-        char* out = put(buffer, "Sorry, that row has no field ");
-        out = std::to_chars(out, buffer + kMessageCapacity, answer.field).ptr;
-        out = put(out, ".");
         return {buffer, static_cast<std::size_t>(out - buffer)};
     }
     }

@@ -7,13 +7,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace mrv::cli {
-
-// The core's outcomes of an entry, and a row of a table that lacks the
-// field to convert.
-enum class AnswerKind { Converted, OutOfRange, YearZero, NotANumber, MissingField };
 
 // The first bytes of an entry, kept as it arrives, for a message that names
 // it: an entry may be far longer than any message should be.
@@ -39,11 +36,13 @@ private:
 };
 
 struct Answer {
-    AnswerKind kind = AnswerKind::Converted;
+    // The core's outcome for the entry; none for a row of a table that
+    // lacks the field to convert.
+    std::optional<ConversionOutcome::Kind> kind = ConversionOutcome::Kind::Converted;
     const ResultLine* line = nullptr; // the result, when Converted
     std::string_view entry;           // the entry's first bytes, when NotANumber
     bool entryCut = false;            // and whether more followed them
-    std::size_t field = 0;            // the field a row lacked, when MissingField
+    std::size_t field = 0;            // the field a row lacked, when no kind
 };
 
 // Room for any message: the longest fixed one, or one that names an entry's
@@ -51,8 +50,8 @@ struct Answer {
 inline constexpr std::size_t kMessageCapacity = 256;
 
 // The refusal's name in the error column: "out-of-range", "year-zero",
-// "not-a-number", "missing-field"; empty for a converted entry.
-std::string_view errorName(AnswerKind kind);
+// "not-a-number", "missing-field" (no kind); empty for a converted entry.
+std::string_view errorName(std::optional<ConversionOutcome::Kind> kind);
 
 // The refusal's message, written into `buffer` when it names the entry or
 // the field; empty for a converted entry.

@@ -19,21 +19,6 @@
 
 namespace mrv::cli {
 
-inline AnswerKind answerKind(EntryKind kind)
-{
-    switch (kind) {
-    case EntryKind::Converted:
-        break;
-    case EntryKind::OutOfRange:
-        return AnswerKind::OutOfRange;
-    case EntryKind::YearZero:
-        return AnswerKind::YearZero;
-    case EntryKind::NotANumber:
-        return AnswerKind::NotANumber;
-    }
-    return AnswerKind::Converted;
-}
-
 // What every entry is read and converted with.
 struct Conversion {
     CalendarKind calendar;
@@ -64,10 +49,10 @@ protected:
         reader_.reset();
         head_.reset();
     }
-    Answer made(EntryKind kind, std::string_view entry, bool cut)
+    Answer made(ConversionOutcome::Kind kind, std::string_view entry, bool cut)
     {
         Answer a;
-        a.kind = answerKind(kind);
+        a.kind = kind;
         a.line = &line_;
         a.entry = entry.substr(0, EntryHead::kSize);
         a.entryCut = cut || entry.size() > EntryHead::kSize;
@@ -75,7 +60,7 @@ protected:
     }
     const Answer& counted(const Answer& answer)
     {
-        refused_ = refused_ || answer.kind != AnswerKind::Converted;
+        refused_ = refused_ || answer.kind != ConversionOutcome::Kind::Converted;
         return answer;
     }
 
@@ -108,8 +93,9 @@ public:
             // Straight into the output block: the line is never copied.
             char* p = this->out_.reserve(ResultLine::kCapacity + 1);
             LinePieces at;
-            const EntryKind kind = convertEntry(c.calendar, c.reading, text, c.separator, p, at);
-            if (kind == EntryKind::Converted) {
+            const ConversionOutcome::Kind kind =
+                convertEntry(c.calendar, c.reading, text, c.separator, p, at);
+            if (kind == ConversionOutcome::Kind::Converted) {
                 p[at.size] = this->writer_.terminator();
                 this->out_.commit(p + at.size + 1);
                 return;
@@ -117,7 +103,7 @@ public:
             this->writer_.answer(this->out_, this->made(kind, text, false));
         } else {
             this->writer_.entry(this->out_, text);
-            const EntryKind kind =
+            const ConversionOutcome::Kind kind =
                 convertEntry(c.calendar, c.reading, text, c.separator, this->line_.text, this->line_.at);
             this->writer_.answer(this->out_, this->made(kind, text, false));
         }

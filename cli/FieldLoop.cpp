@@ -36,7 +36,7 @@ template <typename Writer> void FieldLoop<Writer>::rowEnd(bool found, bool carri
         this->answerRead([this](const Answer& a) { this->writer_.columns(this->out_, a); });
     } else {
         Answer a;
-        a.kind = AnswerKind::MissingField;
+        a.kind = std::nullopt; // the field is missing
         a.field = field_;
         this->writer_.columns(this->out_, this->counted(a));
     }

@@ -43,7 +43,7 @@ void JsonlWriter::answer(Output& out, const Answer& answer)
     started_ = false;
     json_.finish(out);
     out.put('"');
-    if (answer.kind == AnswerKind::Converted)
+    if (answer.kind == ConversionOutcome::Kind::Converted)
         convertedKeys(out, *answer.line);
     else
         refusedKeys(out, answer);

@@ -8,7 +8,7 @@ void LineWriter::answer(Output& out, const Answer& answer)
 {
     char buffer[kMessageCapacity];
     const std::string_view text =
-        answer.kind == AnswerKind::Converted ? answer.line->line() : message(answer, buffer);
+        answer.kind == ConversionOutcome::Kind::Converted ? answer.line->line() : message(answer, buffer);
     char* p = out.reserve(text.size() + 1);
     p = write::copy(p, text);
     *p++ = terminator_;

@@ -48,7 +48,7 @@ inline constexpr OptionSpec kOptionSpecs[] = {
     {"header", kHeader, "", "", {}, "with --field: the first row names the columns"},
     {"columns", kColumns, "LIST", "column", kColumnNames, "the answer's columns to write, comma-separated"},
     {"delimiter", kDelimiter, "C", "delimiter", {}, "csv delimiter; with ';' numbers use a decimal ','"},
-    {"lenient", kLenient, "", "", {}, "read entries as the window program does"},
+    {"lenient", kLenient, "", "", {}, "read each entry by its leading number"},
     {"null", kNull, "", "", {}, "entries and answers end with NUL, not a line feed"},
     {"help", kHelp, "", "", {}, "show this help and exit"},
     {"version", kVersion, "", "", {}, "show the version and exit"},

@@ -64,7 +64,7 @@ template <typename Format> void TableWriter<Format>::answer(Output& out, const A
 // escaping; the others stay empty.
 template <typename Format> void TableWriter<Format>::columns(Output& out, const Answer& answer)
 {
-    if (answer.kind == AnswerKind::Converted) {
+    if (answer.kind == ConversionOutcome::Kind::Converted) {
         putConvertedColumns(out, separator_, columns_, allColumns_, *answer.line);
         return;
     }

@@ -110,9 +110,9 @@ bool fromAfterWar(std::optional<double> entry, Working& w)
 
 } // namespace
 
-ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
-                                     bool entryIsZero, std::string_view decimalSeparator, char* out,
-                                     LinePieces& pieces)
+ConversionOutcome::Kind convertNumber(std::optional<CalendarKind> calendar, std::optional<double> entry,
+                                      bool yearZero, std::string_view decimalSeparator, char* out,
+                                      LinePieces& pieces)
 {
     using Kind = ConversionOutcome::Kind;
     Working w;
@@ -120,9 +120,7 @@ ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::
         if (!fromSpaceCentury(entry, w))
             return Kind::OutOfRange;
     } else if (calendar == CalendarKind::EY) {
-        // Only the plain text "0" names the missing year; "00" or " 0" read as
-        // 0 and convert.
-        if (entryIsZero)
+        if (yearZero)
             return Kind::YearZero;
         if (!fromEarthYear(entry, w))
             return Kind::OutOfRange;
@@ -134,19 +132,25 @@ ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::
     return Kind::Converted;
 }
 
-ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
-                          std::string_view decimalSeparator)
+std::string notANumberMessage(std::string_view entry)
 {
-    ResultLine line;
-    switch (convertEntry(calendar, readLeadingNumber(text), namesYearZero(text), decimalSeparator, line)) {
-    case ConversionOutcome::Kind::Converted:
-        return ConversionOutcome::converted(std::string(line.line()));
-    case ConversionOutcome::Kind::OutOfRange:
-        return ConversionOutcome::outOfRange();
-    case ConversionOutcome::Kind::YearZero:
-        break;
+    // Cut before the first byte of the character after the shown ones, so
+    // that no character is cut in two.
+    std::size_t characters = 0;
+    std::size_t shown = entry.size();
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        if ((static_cast<unsigned char>(entry[i]) & 0xC0) != 0x80 && characters++ == kShownEntry) {
+            shown = i;
+            break;
+        }
     }
-    return ConversionOutcome::yearZero();
+    const std::size_t at = kNotANumberMessage.find("%1");
+    std::string message(kNotANumberMessage.substr(0, at));
+    message += entry.substr(0, shown);
+    if (shown < entry.size())
+        message += "...";
+    message += kNotANumberMessage.substr(at + 2);
+    return message;
 }
 
 std::optional<CalendarKind> calendarFromName(std::string_view name)

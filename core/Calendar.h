@@ -15,7 +15,16 @@ namespace mrv {
 enum class CalendarKind { SC = 0, EY = 1, AW = 2 };
 
 struct ConversionOutcome {
-    enum class Kind { Converted, OutOfRange, YearZero };
+    // Every front end's one list of what an entry gives: the window's and
+    // the page's refusals, and the batch converter's. The page gets these
+    // values as they are (web/binding.cpp) and names them once.
+    enum class Kind {
+        Converted = 0,
+        OutOfRange = 1,
+        YearZero = 2,
+        NotANumber = 3,   // text that is not wholly one number
+        NothingTyped = 4, // an empty or blank entry in the window: nothing to answer
+    };
 
     Kind kind = Kind::OutOfRange;
     std::string line; // the result line; empty unless Converted
@@ -26,22 +35,16 @@ struct ConversionOutcome {
     }
     static ConversionOutcome outOfRange() { return {Kind::OutOfRange, {}}; }
     static ConversionOutcome yearZero() { return {Kind::YearZero, {}}; }
+    static ConversionOutcome refused(Kind kind) { return {kind, {}}; }
 
     bool operator==(const ConversionOutcome&) const = default;
 };
 
-// The one text the EY calendar refuses as the year zero: exactly "0", as
-// typed; "00", " 0" or "-0" read as 0 and convert.
-inline bool namesYearZero(std::string_view text)
-{
-    return text == "0";
-}
-
-// Converts the text exactly as typed (not trimmed) on the chosen calendar, or
-// with no calendar chosen. Numbers in the line are written with the given
-// decimal separator; reading always uses ".". Pure: keeps no state.
-ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
-                          std::string_view decimalSeparator = ".");
+// kNotANumberMessage (RefusalMessages.h) naming `entry` (UTF-8) where it
+// holds %1; an entry of more than kShownEntry characters shows its first
+// ones and "...".
+inline constexpr std::size_t kShownEntry = 40;
+std::string notANumberMessage(std::string_view entry);
 
 // Where each calendar's piece of a result line lies: "361.98", "4370 AD",
 // "AW 2284", the pieces without the "SC " and "EY " labels; the AW piece
@@ -72,20 +75,15 @@ struct ResultLine {
     LinePieces at;
 };
 
-// convert for an entry already read by the leading-number reading (whole or
-// piece by piece): `entry` is what the reading gave and `entryIsZero` whether
-// the text was exactly "0". The line is written only when Converted, into
-// `out`, which has room for ResultLine::kCapacity bytes: straight into an
-// output buffer, for a caller that writes many lines.
-ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
-                                     bool entryIsZero, std::string_view decimalSeparator, char* out,
-                                     LinePieces& pieces);
-inline ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, std::optional<double> entry,
-                                            bool entryIsZero, std::string_view decimalSeparator,
-                                            ResultLine& line)
-{
-    return convertEntry(calendar, entry, entryIsZero, decimalSeparator, line.text, line.at);
-}
+// Converts an entry already read (Entry.h reads texts): `entry` is the
+// reading's value, std::nullopt for the overflow failure, and `yearZero`
+// whether the entry names the year zero on EY. Numbers in the line are
+// written with the given decimal separator. The line is written only when
+// Converted, into `out`, which has room for ResultLine::kCapacity bytes:
+// straight into an output buffer, for a caller that writes many lines.
+ConversionOutcome::Kind convertNumber(std::optional<CalendarKind> calendar, std::optional<double> entry,
+                                      bool yearZero, std::string_view decimalSeparator, char* out,
+                                      LinePieces& pieces);
 
 // Parses "sc", "ey" or "aw" (any case).
 std::optional<CalendarKind> calendarFromName(std::string_view name);

@@ -3,53 +3,58 @@
 namespace mrv {
 namespace {
 
-EntryKind entryKind(ConversionOutcome::Kind kind)
+// The leading-number reading's one year-zero text: exactly "0", as typed.
+bool namesYearZero(std::string_view text)
 {
-    switch (kind) {
-    case ConversionOutcome::Kind::Converted:
-        break;
-    case ConversionOutcome::Kind::OutOfRange:
-        return EntryKind::OutOfRange;
-    case ConversionOutcome::Kind::YearZero:
-        return EntryKind::YearZero;
-    }
-    return EntryKind::Converted;
+    return text == "0";
 }
 
-// The strict reading's rules on top of the window's conversion.
-EntryKind convertStrictly(CalendarKind calendar, const NumberReading& number, std::string_view separator,
-                          char* out, LinePieces& pieces)
+// The strict and the typed readings' rules on top of the conversion.
+ConversionOutcome::Kind convertWhole(std::optional<CalendarKind> calendar, const NumberReading& number,
+                                     std::string_view separator, char* out, LinePieces& pieces)
 {
     if (!number.whole)
-        return EntryKind::NotANumber;
-    if (calendar == CalendarKind::EY && !number.overflow && number.value == 0.0) // -0 too
-        return EntryKind::YearZero;
-    return entryKind(convertEntry(calendar, number.number(), false, separator, out, pieces));
+        return ConversionOutcome::Kind::NotANumber;
+    const bool zero = !number.overflow && number.value == 0.0; // -0 too
+    return convertNumber(calendar, number.number(), zero, separator, out, pieces);
 }
 
 } // namespace
 
-EntryKind convertEntry(CalendarKind calendar, Reading reading, std::string_view text,
-                       std::string_view decimalSeparator, char* out, LinePieces& pieces)
+ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
+                          std::string_view decimalSeparator)
 {
-    if (reading == Reading::Lenient)
-        return entryKind(convertEntry(calendar, readLeadingNumber(text), namesYearZero(text),
-                                      decimalSeparator, out, pieces));
-    return convertStrictly(calendar, readNumber(text), decimalSeparator, out, pieces);
+    if (text.find_first_not_of(" \t\n") == std::string_view::npos)
+        return ConversionOutcome::refused(ConversionOutcome::Kind::NothingTyped);
+    ResultLine line;
+    const ConversionOutcome::Kind kind =
+        convertWhole(calendar, readTypedNumber(text, decimalSeparator), decimalSeparator, line.text, line.at);
+    if (kind != ConversionOutcome::Kind::Converted)
+        return ConversionOutcome::refused(kind);
+    return ConversionOutcome::converted(std::string(line.line()));
 }
 
-EntryKind EntryReader::convert(CalendarKind calendar, Reading reading, std::string_view decimalSeparator,
-                               ResultLine& line) const
+ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, Reading reading,
+                                     std::string_view text, std::string_view decimalSeparator, char* out,
+                                     LinePieces& pieces)
+{
+    if (reading == Reading::Lenient)
+        return convertNumber(calendar, readLeadingNumber(text), namesYearZero(text), decimalSeparator, out,
+                             pieces);
+    return convertWhole(calendar, readNumber(text), decimalSeparator, out, pieces);
+}
+
+ConversionOutcome::Kind EntryReader::convert(CalendarKind calendar, Reading reading,
+                                             std::string_view decimalSeparator, ResultLine& line) const
 {
     if (reading == Reading::Lenient) {
         // Only a one-byte entry can be the year zero's text, and it is whole here.
         const bool isZeroText = length_ == 1 && namesYearZero(std::string_view(&first_, 1));
-        return entryKind(
-            mrv::convertEntry(calendar, number_.result(), isZeroText, decimalSeparator, line.text, line.at));
+        return convertNumber(calendar, number_.result(), isZeroText, decimalSeparator, line.text, line.at);
     }
     const std::optional<double> value = number_.result();
-    return convertStrictly(calendar, {value.value_or(0.0), !value, number_.wholeNumber()}, decimalSeparator,
-                           line.text, line.at);
+    return convertWhole(calendar, {value.value_or(0.0), !value, number_.wholeNumber()}, decimalSeparator,
+                        line.text, line.at);
 }
 
 } // namespace mrv

@@ -1,6 +1,7 @@
-// Entries of a batch: texts that arrive as lines of a file or a stream, read
-// either as the window reads them or strictly, for a batch that must not
-// turn a text that is no number into a date.
+// Entries: the text typed into the window or the page, and the texts of a
+// batch that arrive as lines of a file or a stream, read by the leading
+// number or strictly, for a batch that must not turn a text that is no
+// number into a date.
 #pragma once
 
 #include "Calendar.h"
@@ -12,9 +13,10 @@
 
 namespace mrv {
 
+// How a batch reads its entries.
 enum class Reading {
-    // Exactly as the window: blanks anywhere are dropped, reading stops at
-    // the first character that cannot continue the number, text without a
+    // The leading number: blanks anywhere are dropped, reading stops at the
+    // first character that cannot continue the number, text without a
     // number is 0, and on EY only the text "0" names the year zero.
     Lenient,
     // Only an entry that is wholly one number, blanks before and after it
@@ -23,15 +25,20 @@ enum class Reading {
     Strict
 };
 
-// The window's outcomes, and the strict reading's refusal of a text that is
-// not wholly a number.
-enum class EntryKind { Converted, OutOfRange, YearZero, NotANumber };
+// Converts the entry of the window or the page, exactly as typed (not
+// trimmed), on the chosen calendar or with none chosen. Empty or blank text
+// is NothingTyped; blanks anywhere aside, the rest must be wholly one number
+// (readTypedNumber: "," is read as the point where `decimalSeparator` is
+// ","), else it is NotANumber; on EY every zero names the year zero. Pure:
+// keeps no state.
+ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view text,
+                          std::string_view decimalSeparator = ".");
 
-// Converts a whole entry on the calendar, writing the line into `out` (room
-// for ResultLine::kCapacity bytes) when Converted. Lenient is convert()'s
-// reading exactly.
-EntryKind convertEntry(CalendarKind calendar, Reading reading, std::string_view text,
-                       std::string_view decimalSeparator, char* out, LinePieces& pieces);
+// Converts a whole entry of a batch on the calendar, writing the line into
+// `out` (room for ResultLine::kCapacity bytes) when Converted.
+ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, Reading reading,
+                                     std::string_view text, std::string_view decimalSeparator, char* out,
+                                     LinePieces& pieces);
 
 // An entry read piece by piece, in fixed memory whatever its length.
 class EntryReader {
@@ -48,8 +55,8 @@ public:
         number_.reset();
         length_ = 0;
     }
-    EntryKind convert(CalendarKind calendar, Reading reading, std::string_view decimalSeparator,
-                      ResultLine& line) const;
+    ConversionOutcome::Kind convert(CalendarKind calendar, Reading reading, std::string_view decimalSeparator,
+                                    ResultLine& line) const;
 
 private:
     NumberReader number_;

@@ -1,13 +1,6 @@
 #include "NumberReader.h"
 
-#include "Digits.h"
-
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstring>
-#include <fast_float/fast_float.h>
-#include <system_error>
 
 namespace mrv {
 namespace {
@@ -25,82 +18,17 @@ int hexDigit(char c)
     return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }
 
-// Every power of ten that a double holds exactly.
-constexpr std::array<double, 23> kExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// digits x 10^power, when both the digits and the power of ten are exact in
-// a double: then one correctly rounded operation gives the nearest double.
-std::optional<double> exactInOneOperation(std::uint64_t digits, std::int64_t power, bool negative)
-{
-    if (digits > (std::uint64_t{1} << 53) || power < -22 || power > 22)
-        return std::nullopt;
-    const double m = static_cast<double>(digits);
-    const double v = power < 0 ? m / kExactPowersOfTen[static_cast<std::size_t>(-power)]
-                               : m * kExactPowersOfTen[static_cast<std::size_t>(power)];
-    return negative ? -v : v;
-}
-
-// The plain shape: a sign, then at most 19 digits (they fit 64 bits) with at
-// most one point, and nothing after. Anything else, blanks and exponents
-// included, is left to the general reader. Inlined: returned through memory,
-// the optional costs plain entries a quarter of their time.
-[[gnu::always_inline]] inline std::optional<double> readPlainShape(std::string_view text)
-{
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    const bool negative = p < end && *p == '-';
-    if (p < end && (*p == '-' || *p == '+'))
-        ++p;
-    const char* const first = p;
-    const char* point = nullptr;
-    std::uint64_t digits = 0;
-    for (; p < end; ++p) {
-        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(*p) - '0');
-        if (digit <= 9)
-            digits = digits * 10 + digit; // used only up to 19 digits, short of wrapping
-        else if (*p == '.' && !point)
-            point = p;
-        else
-            return std::nullopt;
-    }
-    const std::ptrdiff_t digitCount = p - first - (point ? 1 : 0);
-    if (digitCount == 0 || digitCount > 19)
-        return std::nullopt;
-    return exactInOneOperation(digits, point ? -(end - point - 1) : 0, negative);
-}
-
 } // namespace
 
-std::optional<double> readLeadingNumber(std::string_view text)
-{
-    if (std::optional<double> value = readPlainShape(text))
-        return value;
-    NumberReader reader;
-    reader.feed(text);
-    return reader.result();
-}
-
-NumberReading readNumber(std::string_view text)
-{
-    if (std::optional<double> value = readPlainShape(text))
-        return {*value, false, true};
-    NumberReader reader;
-    reader.feed(text);
-    const std::optional<double> value = reader.result();
-    return {value.value_or(0.0), !value, reader.wholeNumber()};
-}
-
-bool NumberReader::wholeNumber() const
+bool NumberReader::oneNumber() const
 {
     switch (c_.state) {
     case State::Integer:
     case State::Fraction: // "5." or ".5": a digit on one side of the point
     case State::Exponent:
-        return !c_.split;
+        return true;
     case State::Radix:
-        return c_.radixDigit && !c_.split;
+        return c_.radixDigit;
     default:
         return false; // nothing yet, a sign, "&", ".", "1e", or a character that is no part of a number
     }
@@ -146,6 +74,99 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
         c_.sticky = true;
     ++c_.significant;
 }
+
+// The steps are inlined into feed(), whose loop runs once a character: as
+// calls they cost entries read in pieces a quarter of their time.
+[[gnu::always_inline]] inline void NumberReader::start(char ch)
+{
+    const int digit = ch - '0';
+    if (digit >= 0 && digit <= 9) {
+        decimalDigit(digit, false);
+        c_.state = State::Integer;
+    } else if (ch == '.') {
+        c_.state = State::Point;
+    } else if (c_.state == State::Start && (ch == '+' || ch == '-')) {
+        c_.negative = ch == '-';
+        c_.state = State::Sign;
+    } else if (c_.state == State::Start && ch == '&') {
+        c_.state = State::Amp;
+    } else {
+        c_.state = State::Done;
+    }
+}
+
+[[gnu::always_inline]] inline void NumberReader::radix(char ch)
+{
+    if (c_.state == State::Amp) {
+        c_.radix = (ch == 'H' || ch == 'h') ? 16 : (ch == 'O' || ch == 'o') ? 8 : 0;
+        c_.state = c_.radix ? State::Radix : State::Done;
+        return;
+    }
+    const int d = hexDigit(ch);
+    if (d < 0 || static_cast<unsigned>(d) >= c_.radix) {
+        c_.state = State::Done;
+        return;
+    }
+    // "&H"/"&O" numbers are 16-bit patterns; the digits of a wider one are
+    // still read, to tell whether the whole text is one.
+    c_.radixDigit = true;
+    if (!c_.overflow) {
+        c_.radixValue = c_.radixValue * c_.radix + static_cast<std::uint32_t>(d);
+        c_.overflow = c_.radixValue > 0xFFFF;
+    }
+}
+
+[[gnu::always_inline]] inline std::size_t NumberReader::mantissa(std::string_view piece, std::size_t at)
+{
+    const char ch = piece[at];
+    const int digit = ch - '0';
+    const bool isDigit = digit >= 0 && digit <= 9;
+    const bool afterPoint = c_.state != State::Integer;
+    if (isDigit && (c_.significant >= kKeptDigits || (c_.significant == 0 && digit == 0))) {
+        // Long runs of digits that only count: zeros before the first
+        // significant digit, any digit after the kept ones.
+        const std::size_t run = digitRun(piece.substr(at), c_.significant == 0, c_.sticky);
+        c_.mantissa = true;
+        if (c_.significant == 0) {
+            c_.scale -= afterPoint ? static_cast<std::int64_t>(run) : 0;
+        } else {
+            c_.significant += static_cast<std::int64_t>(run);
+            c_.scale += afterPoint ? 0 : static_cast<std::int64_t>(run);
+        }
+        c_.state = afterPoint ? State::Fraction : State::Integer;
+        return run;
+    }
+    if (isDigit) {
+        decimalDigit(digit, afterPoint);
+        c_.state = afterPoint ? State::Fraction : State::Integer;
+    } else if (ch == '.' && !afterPoint) {
+        c_.state = State::Fraction;
+    } else if ((ch == 'e' || ch == 'E') && c_.state != State::Point) {
+        c_.state = State::ExponentLetter;
+    } else {
+        c_.state = State::Done;
+    }
+    return 1;
+}
+
+[[gnu::always_inline]] inline void NumberReader::exponent(char ch)
+{
+    const int digit = ch - '0';
+    if (digit >= 0 && digit <= 9) {
+        // Far beyond any count of digits a stream can hold, so the sum with
+        // the scale in result() never wraps nor changes class.
+        constexpr std::int64_t kCap = std::int64_t{1} << 60;
+        c_.exponent = c_.exponent >= kCap / 10 ? kCap : c_.exponent * 10 + digit;
+        c_.hasExponent = true;
+        c_.state = State::Exponent;
+    } else if (c_.state == State::ExponentLetter && (ch == '+' || ch == '-')) {
+        c_.exponentNegative = ch == '-';
+        c_.state = State::ExponentSign;
+    } else {
+        c_.state = State::Done; // a letter without digits is not an exponent
+    }
+}
+
 void NumberReader::feed(std::string_view piece)
 {
     for (std::size_t i = 0; i < piece.size(); ++i) {
@@ -155,145 +176,29 @@ void NumberReader::feed(std::string_view piece)
             continue;
         }
         c_.split = c_.split || c_.gap;
-        const int digit = ch - '0';
-        const bool isDigit = digit >= 0 && digit <= 9;
         switch (c_.state) {
         case State::Start:
         case State::Sign:
-            if (isDigit) {
-                decimalDigit(digit, false);
-                c_.state = State::Integer;
-            } else if (ch == '.') {
-                c_.state = State::Point;
-            } else if (c_.state == State::Start && (ch == '+' || ch == '-')) {
-                c_.negative = ch == '-';
-                c_.state = State::Sign;
-            } else if (c_.state == State::Start && ch == '&') {
-                c_.state = State::Amp;
-            } else {
-                c_.state = State::Done;
-            }
+            start(ch);
             break;
         case State::Amp:
-            c_.radix = (ch == 'H' || ch == 'h') ? 16 : (ch == 'O' || ch == 'o') ? 8 : 0;
-            c_.state = c_.radix ? State::Radix : State::Done;
+        case State::Radix:
+            radix(ch);
             break;
-        case State::Radix: {
-            const int d = hexDigit(ch);
-            if (d < 0 || static_cast<unsigned>(d) >= c_.radix) {
-                c_.state = State::Done;
-                break;
-            }
-            // "&H"/"&O" numbers are 16-bit patterns; the digits of a wider
-            // one are still read, to tell whether the whole text is one.
-            c_.radixDigit = true;
-            if (!c_.overflow) {
-                c_.radixValue = c_.radixValue * c_.radix + static_cast<std::uint32_t>(d);
-                c_.overflow = c_.radixValue > 0xFFFF;
-            }
-            break;
-        }
         case State::Integer:
         case State::Point:
-        case State::Fraction: {
-            const bool afterPoint = c_.state != State::Integer;
-            if (isDigit && (c_.significant >= kKeptDigits || (c_.significant == 0 && digit == 0))) {
-                // Long runs of digits that only count: zeros before the
-                // first significant digit, any digit after the kept ones.
-                const std::size_t run = digitRun(piece.substr(i), c_.significant == 0, c_.sticky);
-                c_.mantissa = true;
-                if (c_.significant == 0) {
-                    c_.scale -= afterPoint ? static_cast<std::int64_t>(run) : 0;
-                } else {
-                    c_.significant += static_cast<std::int64_t>(run);
-                    c_.scale += afterPoint ? 0 : static_cast<std::int64_t>(run);
-                }
-                c_.state = afterPoint ? State::Fraction : State::Integer;
-                i += run - 1;
-            } else if (isDigit) {
-                decimalDigit(digit, afterPoint);
-                c_.state = afterPoint ? State::Fraction : State::Integer;
-            } else if (ch == '.' && !afterPoint) {
-                c_.state = State::Fraction;
-            } else if ((ch == 'e' || ch == 'E') && c_.state != State::Point) {
-                c_.state = State::ExponentLetter;
-            } else {
-                c_.state = State::Done;
-            }
+        case State::Fraction:
+            i += mantissa(piece, i) - 1;
             break;
-        }
         case State::ExponentLetter:
         case State::ExponentSign:
         case State::Exponent:
-            if (isDigit) {
-                // Far beyond any count of digits a stream can hold, so the
-                // sum with the scale below never wraps nor changes class.
-                constexpr std::int64_t kCap = std::int64_t{1} << 60;
-                c_.exponent = c_.exponent >= kCap / 10 ? kCap : c_.exponent * 10 + digit;
-                c_.hasExponent = true;
-                c_.state = State::Exponent;
-            } else if (c_.state == State::ExponentLetter && (ch == '+' || ch == '-')) {
-                c_.exponentNegative = ch == '-';
-                c_.state = State::ExponentSign;
-            } else {
-                c_.state = State::Done; // a letter without digits is not an exponent
-            }
+            exponent(ch);
             break;
         case State::Done:
             return;
         }
     }
-}
-
-std::optional<double> NumberReader::result() const
-{
-    if (c_.overflow)
-        return std::nullopt;
-    if (c_.radix != 0)
-        return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(c_.radixValue)));
-    const double zero = c_.negative && c_.mantissa ? -0.0 : 0.0;
-    if (c_.significant == 0)
-        return zero;
-    // The number is 0.d1d2... x 10^magnitude.
-    const std::int64_t magnitude =
-        c_.scale + (c_.hasExponent ? (c_.exponentNegative ? -c_.exponent : c_.exponent) : 0);
-    if (magnitude > 310) // at least 10^309
-        return std::nullopt;
-    if (magnitude < -330) // below half the smallest double
-        return zero;
-    if (c_.significant <= kLeadingDigits)
-        if (std::optional<double> value =
-                exactInOneOperation(c_.leading, magnitude - c_.significant, c_.negative))
-            return value;
-    // The kept digits, then a non-zero digit if any was dropped: it stands
-    // on the same side of every halfway point as the digits it replaces.
-    char text[kKeptDigits + 32];
-    char* p = text;
-    *p++ = '0';
-    *p++ = '.';
-    const auto kept = static_cast<std::size_t>(std::min<std::int64_t>(c_.significant, kKeptDigits));
-    const std::size_t leadingDigits = std::min<std::size_t>(kept, kLeadingDigits);
-    std::uint64_t leading = c_.leading;
-    for (std::size_t i = leadingDigits; i-- > 0; leading /= 10)
-        p[i] = static_cast<char>('0' + leading % 10);
-    p += leadingDigits;
-    p = digits::put(p, std::string_view(digits_ + leadingDigits, kept - leadingDigits));
-    if (c_.sticky)
-        *p++ = '1';
-    *p++ = 'e';
-    if (magnitude < 0)
-        *p++ = '-';
-    p = digits::small(p, static_cast<std::uint32_t>(magnitude < 0 ? -magnitude : magnitude));
-    // Exactly rounded for any number of digits, and blind to the process
-    // locale. It reports no range error: beyond the double range it gives
-    // infinity, below it zero.
-    double value = 0.0;
-    const auto [end, ec] = fast_float::from_chars(text, p, value);
-    if (ec != std::errc() || end != p)
-        return zero; // unreachable: the text is well formed
-    if (std::isinf(value))
-        return std::nullopt;
-    return c_.negative ? -value : value;
 }
 
 } // namespace mrv

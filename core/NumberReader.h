@@ -26,6 +26,12 @@ struct NumberReading {
 };
 NumberReading readNumber(std::string_view text);
 
+// The reading of an entry typed into the window or the page: blanks anywhere
+// dropped, then wholly one number. Where the user's numbers are written with
+// "," as `decimalSeparator`, "," is read as the point too, so that a result
+// can be typed back; a text with both points is no number.
+NumberReading readTypedNumber(std::string_view text, std::string_view decimalSeparator);
+
 // The same reading fed piece by piece, in fixed memory whatever the text's
 // length. Only what can decide the double is kept: the first significant
 // digits, whether a non-zero digit follows them, and exact counts of the rest.
@@ -36,7 +42,9 @@ public:
     bool done() const { return c_.state == State::Done; }
     std::optional<double> result() const;
     // Whether what was fed so far is wholly one number, as readNumber says.
-    bool wholeNumber() const;
+    bool wholeNumber() const { return oneNumber() && !c_.split; }
+    // The same with blanks anywhere, as readTypedNumber says.
+    bool oneNumber() const;
     void reset() { c_ = Counts{}; }
 
 private:
@@ -59,6 +67,12 @@ private:
         Exponent,
         Done
     };
+    // One step of feed() per part of the number; mantissa() reads from
+    // piece[at] and returns how many characters it read.
+    void start(char ch);
+    void radix(char ch);
+    std::size_t mantissa(std::string_view piece, std::size_t at);
+    void exponent(char ch);
     void decimalDigit(int digit, bool afterPoint);
 
     // Everything but the kept digits, so that starting afresh is cheap.

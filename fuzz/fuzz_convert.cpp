@@ -1,9 +1,10 @@
 // Fuzzes convert on each calendar. The first input byte picks the calendar
-// (SC, EY, AW or none); the rest is the entry. Every outcome must be one of
-// the three kinds, and every converted line must match the result-line
-// grammar and the calendar's own limits and relations.
+// (SC, EY, AW or none); the rest is the entry. Every converted line must
+// match the result-line grammar and the calendar's own limits and relations;
+// an entry that convert takes for a number must read as the leading-number
+// reading reads it; "," read as the point changes nothing but the point.
 
-#include "Calendar.h"
+#include "Entry.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -155,34 +156,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     ConversionOutcome outcome = mrv::convert(calendar, text);
-    switch (outcome.kind) {
-    case ConversionOutcome::Kind::Converted:
+    using Kind = ConversionOutcome::Kind;
+    if (outcome.kind == Kind::Converted)
         checkLine(calendar, outcome.line);
-        break;
-    case ConversionOutcome::Kind::OutOfRange:
-        if (!calendar)
-            fail("no calendar chosen, yet out of range", text);
-        if (!outcome.line.empty())
-            fail("a refusal carries a line", outcome.line);
-        break;
-    case ConversionOutcome::Kind::YearZero:
-        if (!outcome.line.empty())
-            fail("a refusal carries a line", outcome.line);
-        break;
-    default:
-        fail("outcome is none of the three kinds", text);
-    }
-    const bool yearZero = outcome.kind == ConversionOutcome::Kind::YearZero;
-    if (yearZero != (calendar == CalendarKind::EY && text == "0"))
-        fail("year zero refused for another entry than EY \"0\", or not refused", text);
+    else if (!outcome.line.empty())
+        fail("a refusal carries a line", outcome.line);
+    if (outcome.kind == Kind::OutOfRange && !calendar)
+        fail("no calendar chosen, yet out of range", text);
+    const bool blank = text.find_first_not_of(" \t\n") == std::string_view::npos;
+    if ((outcome.kind == Kind::NothingTyped) != blank)
+        fail("nothing typed for a text that is not blank, or not for one that is", text);
 
-    // The separator only changes how numbers are written.
-    ConversionOutcome comma = mrv::convert(calendar, text, ",");
+    // A number as the window reads it is the leading number, whole.
+    if (outcome.kind != Kind::NotANumber && !blank) {
+        mrv::ResultLine line;
+        const Kind lenient =
+            mrv::convertEntry(calendar, mrv::Reading::Lenient, text, ".", line.text, line.at);
+        if (outcome.kind == Kind::YearZero) {
+            if (calendar != CalendarKind::EY || !(lenient == Kind::YearZero || line.ey() == "0 BC"))
+                fail("year zero refused for an entry that is not zero on EY", text);
+        } else if (lenient != outcome.kind || (lenient == Kind::Converted && line.line() != outcome.line)) {
+            fail("the window's number differs from the leading number", text);
+        }
+    }
+
+    // Where "," is the decimal separator, it reads as "." does.
+    if (text.find(',') != std::string_view::npos)
+        return 0;
+    std::string commaText(text);
+    for (char& ch : commaText)
+        if (ch == '.')
+            ch = ',';
+    ConversionOutcome comma = mrv::convert(calendar, commaText, ",");
     std::string expected = outcome.line;
     for (char& ch : expected)
         if (ch == '.')
             ch = ',';
     if (comma.kind != outcome.kind || comma.line != expected)
-        fail("the decimal separator changed more than the separator", comma.line);
+        fail("the comma read or wrote otherwise than the point", comma.line);
     return 0;
 }

@@ -1,7 +1,8 @@
 // Fuzzes the leading-number reading. Beyond "no crash", every input must
 // give a finite double or the overflow failure, agree with the C library's
 // correctly rounded reader where the two grammars meet, and ignore blanks
-// and whatever follows the number, and read the same when fed in pieces.
+// and whatever follows the number, and read the same when fed in pieces;
+// the strict and typed readings read the same value.
 
 #include "NumberReader.h"
 
@@ -121,6 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("a number with blanks inside was taken as whole", text);
     if (strict.whole && mrv::readNumber(std::string(text) + "#").whole)
         fail("a number with text after it was taken as whole", text);
+
+    // A typed entry: the same value, whole exactly when the text without its
+    // blanks is.
+    const mrv::NumberReading typed = mrv::readTypedNumber(text, ".");
+    if (!same(typed.number(), value) || typed.whole != mrv::readNumber(compact).whole)
+        fail("the typed reading differs from the leading number", text);
 
     // '#' can continue no number, so nothing after it may count.
     if (!same(mrv::readLeadingNumber(compact + "#1e9&H1"), value))

@@ -1,7 +1,7 @@
 #include "frmMRVDate.h"
 
-#include "Calendar.h"
 #include "DesignFont.h"
+#include "Entry.h"
 #include "OpenWebPage.h"
 #include "Rounding.h"
 #include "Texts.h"
@@ -26,6 +26,7 @@
 #include <chrono>
 #include <cmath>
 #include <random>
+#include <string>
 #include <string_view>
 
 // The windows stay global (their class names are their object names); their
@@ -38,10 +39,13 @@ namespace design = mrv::ui::mainWindowDesign;
 namespace refusals = mrv::texts::refusals;
 
 // A refusal of the conversion, answered with OK; `icon` is its texts' icon.
+// Plain text: a message may name the entry, which is the user's text, not
+// markup.
 void showRefusal(QWidget* parent, std::string_view icon, std::string_view title, std::string_view message)
 {
     QMessageBox box(icon == "critical" ? QMessageBox::Critical : QMessageBox::Information, toQString(title),
                     toQString(message), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -147,6 +151,8 @@ void frmMRVDate::cmdConvert_Click()
     // The default locale follows the user's settings unless a program (or a
     // test) sets another.
     const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    // The separator is also read as the decimal point, so a result can be
+    // typed back.
     const mrv::ConversionOutcome outcome =
         mrv::convert(calendar, std::string_view(text.constData(), static_cast<size_t>(text.size())),
                      std::string_view(separator.constData(), static_cast<size_t>(separator.size())));
@@ -163,12 +169,30 @@ void frmMRVDate::cmdConvert_Click()
         showRefusal(this, refusals::YearZero::icon, refusals::YearZero::title, refusals::YearZero::message);
         setResult(QString());
         break;
+    case mrv::ConversionOutcome::Kind::NotANumber:
+        ShowNotANumber(text);
+        break;
+    case mrv::ConversionOutcome::Kind::NothingTyped:
+        // Nothing to convert and nothing changes: only the entry wants typing.
+        QApplication::beep();
+        giveFocus(txtInputBox);
+        break;
     }
 }
 
 void frmMRVDate::ShowOutOfRange()
 {
     showRefusal(this, refusals::OutOfRange::icon, refusals::OutOfRange::title, refusals::OutOfRange::message);
+    setResult(QString());
+    giveFocus(cmdConvert);
+    giveFocus(txtInputBox);
+}
+
+void frmMRVDate::ShowNotANumber(const QByteArray& entry)
+{
+    const std::string message =
+        mrv::notANumberMessage(std::string_view(entry.constData(), static_cast<size_t>(entry.size())));
+    showRefusal(this, refusals::NotANumber::icon, refusals::NotANumber::title, message);
     setResult(QString());
     giveFocus(cmdConvert);
     giveFocus(txtInputBox);

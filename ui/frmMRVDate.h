@@ -52,6 +52,7 @@ private:
     void txtInputBox_GotFocus();
     void cmdConvert_Click();
     void ShowOutOfRange();
+    void ShowNotANumber(const QByteArray& entry);
     void mnuHelpInstructions_Click();
     void mnuHelpAbout_Click();
     void mnuHelpWebsite_Click();

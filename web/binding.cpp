@@ -1,6 +1,6 @@
 // The conversion as the page calls it: plain C functions over the module's
 // memory, so the page needs no binding library and the module stays small.
-#include "Calendar.h"
+#include "Entry.h"
 
 #include <cstddef>
 #include <optional>
@@ -8,41 +8,46 @@
 #include <string_view>
 
 namespace {
-std::string lastLine;
+std::string lastText;
 }
 
 extern "C" {
 
 // Converts `length` bytes of UTF-8 at `text` on calendar 0 (SC), 1 (EY),
 // 2 (AW) or none (any other value), writing numbers with the NUL-terminated
-// `separator`. Returns 0 for a result (read it with mrv_result_line and
-// mrv_result_length), 1 when out of range, 2 for the year zero.
-int mrv_convert(int calendar, const char* text, std::size_t length, const char* separator)
+// `separator`. The entry is read as the window reads it or, when `lenient`
+// is not 0, as mrvdate-convert --lenient does (to compare the two builds).
+// Returns the outcome's kind, its value as the core gives it; read the
+// result line of Converted, or the message naming the entry of NotANumber,
+// with mrv_result_line and mrv_result_length.
+int mrv_convert(int calendar, const char* text, std::size_t length, const char* separator, int lenient)
 {
     std::optional<mrv::CalendarKind> kind;
     if (calendar >= 0 && calendar <= 2)
         kind = static_cast<mrv::CalendarKind>(calendar);
-    mrv::ConversionOutcome outcome = mrv::convert(kind, std::string_view(text, length), separator);
-    lastLine = std::move(outcome.line);
-    switch (outcome.kind) {
-    case mrv::ConversionOutcome::Kind::Converted:
-        return 0;
-    case mrv::ConversionOutcome::Kind::OutOfRange:
-        return 1;
-    case mrv::ConversionOutcome::Kind::YearZero:
-        return 2;
+    const std::string_view entry(text, length);
+    if (lenient) {
+        mrv::ResultLine line;
+        const auto outcome =
+            mrv::convertEntry(kind, mrv::Reading::Lenient, entry, separator, line.text, line.at);
+        lastText.assign(outcome == mrv::ConversionOutcome::Kind::Converted ? line.line()
+                                                                           : std::string_view());
+        return static_cast<int>(outcome);
     }
-    return 1;
+    mrv::ConversionOutcome outcome = mrv::convert(kind, entry, separator);
+    lastText = outcome.kind == mrv::ConversionOutcome::Kind::NotANumber ? mrv::notANumberMessage(entry)
+                                                                        : std::move(outcome.line);
+    return static_cast<int>(outcome.kind);
 }
 
 const char* mrv_result_line()
 {
-    return lastLine.data();
+    return lastText.data();
 }
 
 std::size_t mrv_result_length()
 {
-    return lastLine.size();
+    return lastText.size();
 }
 
 // The message of refusal 1 (out of range) or 2 (year zero), NUL-terminated:

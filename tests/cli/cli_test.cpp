@@ -197,7 +197,7 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
 }
 
 // By default what is not wholly a number is refused, and every zero is the
-// year zero on EY; --lenient reads as the window does.
+// year zero on EY; --lenient reads the leading number.
 TEST(BatchConverter, StrictByDefaultLenientOnRequest)
 {
     const std::string kZeroLine = "SC 318.27  -  EY 0 BC  -  BW 2086\n";

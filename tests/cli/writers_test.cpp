@@ -10,6 +10,7 @@ namespace {
 
 using namespace mrv::cli;
 using namespace std::string_literals;
+using Kind = mrv::ConversionOutcome::Kind;
 
 Answer converted(const mrv::ResultLine& line)
 {
@@ -17,7 +18,7 @@ Answer converted(const mrv::ResultLine& line)
     a.line = &line;
     return a;
 }
-Answer refused(AnswerKind kind, std::string_view entry = {}, bool cut = false, std::size_t field = 0)
+Answer refused(std::optional<Kind> kind, std::string_view entry = {}, bool cut = false, std::size_t field = 0)
 {
     Answer a;
     a.kind = kind;
@@ -34,7 +35,7 @@ struct Answers {
         for (auto [line, text] : {std::pair{&bc, "-1"}, {&ad, "2002"}, {&fraction, "1e-7"}}) {
             const auto kind = mrv::convertEntry(mrv::CalendarKind::EY, mrv::Reading::Strict, text, ".",
                                                 line->text, line->at);
-            EXPECT_EQ(kind, mrv::EntryKind::Converted);
+            EXPECT_EQ(kind, Kind::Converted);
         }
     }
 };
@@ -53,9 +54,9 @@ TEST(Writers, EveryColumnOfEveryKind)
     const Answer bc = converted(a.bc);
     const Answer ad = converted(a.ad);
     const Answer fraction = converted(a.fraction);
-    const Answer nan = refused(AnswerKind::NotANumber, "a,\"b\"\t\x01\xc3\xa9");
-    const Answer cut = refused(AnswerKind::NotANumber, "2002 is the year of the coronati\xc3", true);
-    const Answer missing = refused(AnswerKind::MissingField, {}, false, 12);
+    const Answer nan = refused(Kind::NotANumber, "a,\"b\"\t\x01\xc3\xa9");
+    const Answer cut = refused(Kind::NotANumber, "2002 is the year of the coronati\xc3", true);
+    const Answer missing = refused(std::nullopt, {}, false, 12);
 
     EXPECT_EQ(written(LineWriter('\n'), bc, "-1"), "SC 318.26  -  EY 1 BC  -  BW 2087\n");
     EXPECT_EQ(written(LineWriter('\0'), nan, ""),
@@ -70,7 +71,7 @@ TEST(Writers, EveryColumnOfEveryKind)
     mrv::ResultLine yearZero;
     ASSERT_EQ(mrv::convertEntry(mrv::CalendarKind::AW, mrv::Reading::Strict, "-2086", ".", yearZero.text,
                                 yearZero.at),
-              mrv::EntryKind::Converted);
+              Kind::Converted);
     EXPECT_EQ(written(TsvWriter('\n'), converted(yearZero), "-2086"),
               "-2086\t318.28\t0 BC\tBW 2086\t\t\t318.28\t0\t-2086\n");
     EXPECT_EQ(written(TsvWriter('\n'), fraction, "1e-7"),
@@ -103,13 +104,13 @@ TEST(Writers, CsvWritesAnEntryAlikeWholeOrInPieces)
         StringOut whole;
         CsvWriter csv('\n');
         csv.entry(whole, entry);
-        csv.answer(whole, refused(AnswerKind::YearZero));
+        csv.answer(whole, refused(Kind::YearZero));
         EXPECT_EQ(whole.text().starts_with('"'), entry.size() > 256 || entry == "a,b") << entry;
         for (std::size_t cut = 0; cut <= entry.size(); cut += 1 + cut / 8) {
             StringOut pieces;
             csv.entryPiece(pieces, std::string_view(entry).substr(0, cut));
             csv.entryPiece(pieces, std::string_view(entry).substr(cut));
-            csv.answer(pieces, refused(AnswerKind::YearZero));
+            csv.answer(pieces, refused(Kind::YearZero));
             EXPECT_EQ(pieces.text(), whole.text()) << entry.size() << " cut at " << cut;
         }
     }
@@ -122,7 +123,7 @@ TEST(Writers, HeadersAndAnEntryInPieces)
     csv.header(out);
     csv.entryPiece(out, "20");
     csv.entryPiece(out, "02");
-    csv.answer(out, refused(AnswerKind::YearZero));
+    csv.answer(out, refused(Kind::YearZero));
     csv.columnNames(out);
     out.put(csv.end());
     EXPECT_EQ(out.text(), "entry,sc,ey,aw,error,message,sc_value,ey_year,aw_year\r\n"

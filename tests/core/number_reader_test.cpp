@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Decimal, LeadingNumberReading,
                                            ReadCase{"12\xc2\xa0"
                                                     "3",
                                                     12},
-                                           ReadCase{"1d2", 1}, ReadCase{"0.1", 0.1},
+                                           ReadCase{"1d2", 1}, ReadCase{"12:30", 12}, ReadCase{"0.1", 0.1},
                                            ReadCase{"2002.7", 2002.7},
                                            // Around the 15 digits that a double holds exactly,
                                            // where the one-pass reading hands over.

@@ -67,6 +67,9 @@ TEST(SinglePrecisionStorage, RoundsToTheNearestSingle)
 TEST(SinglePrecisionStorage, OverflowsOnlyBeyondTheSingleRange)
 {
     EXPECT_EQ(mrv::toSingle(3.4028235e38), std::numeric_limits<float>::max());
+    // Exactly halfway between the largest single and 2^128 rounds to even: away.
+    EXPECT_EQ(mrv::toSingle(std::nextafter(0x1.ffffffp127, 0.0)), std::numeric_limits<float>::max());
+    EXPECT_FALSE(mrv::toSingle(0x1.ffffffp127));
     EXPECT_FALSE(mrv::toSingle(3.5e38));
     EXPECT_FALSE(mrv::toSingle(-1e39));
     EXPECT_EQ(mrv::toSingle(1e-50), 0.0f);

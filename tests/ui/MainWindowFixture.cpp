@@ -62,6 +62,7 @@ ShownBox MainWindowTest::answerBox(const std::function<void()>& trigger)
             box.icon = messageBox->icon();
             box.title = messageBox->windowTitle();
             box.text = messageBox->text();
+            box.format = messageBox->textFormat();
             if (QTest::qWaitForWindowActive(messageBox))
                 QTest::keyClick(messageBox, Qt::Key_Return);
         }

@@ -26,6 +26,7 @@ struct ShownBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
     QString text;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 class MainWindowTest : public ::testing::Test {

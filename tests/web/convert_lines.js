@@ -55,7 +55,7 @@ Promise.resolve(made.ready || made).then((core) => {
       buffer = core._malloc(capacity);
     }
     core.HEAPU8.set(input.subarray(start, last), buffer);
-    const kind = core._mrv_convert(calendar, buffer, length, sepAt);
+    const kind = core._mrv_convert(calendar, buffer, length, sepAt, 1); // read as --lenient
     if (kind === 0) {
       const at = core._mrv_result_line();
       write(core.HEAPU8.subarray(at, at + core._mrv_result_length()));

@@ -17,6 +17,7 @@ KEY_PAUSE = 0.03
 WEIGHT_LIMIT = 150 * 1024
 
 OUT_OF_RANGE = ("Morvane Date Converter", "Sorry, that date is out of range.  Please try again.")
+NOT_A_DATE = "Sorry, \"{}\" is not a date.  Please type a number: BC and BW years with a minus."
 YEAR_ZERO = ("MRV Date Convertor",
              "There is no such date as 0 AD.  The Gregorian calendar jumps from 1 BC to 1 AD.")
 INSTRUCTIONS = (
@@ -104,8 +105,8 @@ def access_keys_then_typing(d, url, slow):
 
 def enter_from_anywhere(d, url, slow):
     load(d, url)
-    keys(d, Keys.ENTER)  # nothing chosen, nothing typed
-    expect_state(d, "empty", result="SC 0.00  -  EY 0 BC  -  AW 0", focus="txtInputBox")
+    keys(d, Keys.ENTER)  # nothing chosen, nothing typed: nothing happens
+    expect_state(d, "empty", result="", focus="txtInputBox", chosen=[], dialog="")
     keys(d, ("alt", "e"), "-1", Keys.TAB, slow=slow)
     expect_state(d, "on Convert", focus="cmdConvert")
     keys(d, Keys.ENTER)
@@ -144,6 +145,21 @@ def year_zero_leaves_entry(d, url, slow):
     keys(d, "0", Keys.ENTER, slow=slow)  # replaces the selected "01"
     keys(d, Keys.ESCAPE)  # Escape answers the message box as OK does
     expect_state(d, "Escape", dialog="", focus="txtInputBox", value="0", sel=[1, 1])
+
+
+def not_a_date(d, url, slow):
+    load(d, url)
+    for entry in ("753 BC", "<b>x</b>"):
+        keys(d, ("alt", "e"), entry, Keys.ENTER, slow=slow)
+        expect_state(d, entry, dialog="msgBox", title=OUT_OF_RANGE[0], message=NOT_A_DATE.format(entry),
+                     icon="msgIcon critical", focus="msgBox_cmdOK")
+        expect(d.execute_script("return document.getElementById('msgBox_text').children.length"), 0,
+               "markup in the message")
+        keys(d, Keys.ENTER, slow=slow)
+        expect_state(d, "closed", dialog="", result="", focus="txtInputBox", sel=[0, len(entry)])
+    keys(d, "2002", Keys.ENTER, Keys.BACKSPACE, " ", Keys.ENTER, slow=slow)  # blank: nothing changes
+    expect_state(d, "blank", dialog="", value=" ", chosen=[1], result="SC 338.30  -  EY 2002 AD  -  BW 84",
+                 focus="txtInputBox")
 
 
 def instructions_window(d, url, slow):
@@ -281,7 +297,7 @@ def german_decimal_comma(d, url, slow):
     load(d, url)
     expect(d.execute_script("return navigator.language"), "de-DE", "language")
     for calendar, entry, line in (("s", "361.98", "SC 361,98  -  EY 4370 AD  -  AW 2284"),
-                                  ("s", "361,98", "SC 361,00  -  EY 4272 AD  -  AW 2186"),
+                                  ("s", "361,98", "SC 361,98  -  EY 4370 AD  -  AW 2284"),
                                   ("e", "2002.7", "SC 338,31  -  EY 2002,7 AD  -  BW 83")):
         keys(d, ("alt", calendar), entry, Keys.ENTER, slow=slow)
         expect_state(d, entry, result=line)
@@ -312,6 +328,7 @@ ROWS = [
     ("Enter converts from anywhere", enter_from_anywhere, True),
     ("out of range: box, then entry selected", out_of_range_selects, True),
     ("year zero: box, then entry as typed", year_zero_leaves_entry, True),
+    ("not a date: box naming the entry; a blank entry: nothing", not_a_date, True),
     ("Help > Instructions", instructions_window, True),
     ("Help > About and its link", about_window, False),
     ("Help > Morvane website; Escape leaves the menu", website_entry, False),
@@ -342,7 +359,7 @@ def main():
             if at_typing_speed:
                 results.append(run(name + ", at typing speed", test, d, url, True))
     with static_server(SITE) as (_, url), chromium(lang="de-DE") as d:
-        results.append(run("German: decimal comma (--lang=de-DE), read with '.'", german_decimal_comma,
+        results.append(run("German: decimal comma (--lang=de-DE), read with ',' and '.'", german_decimal_comma,
                            d, url, False))
     with chromium() as d:
         results.append(run("installable; a reload with the network off after one visit", offline_after_first_visit,

@@ -5,6 +5,7 @@
 {
   const $ = (id) => document.getElementById(id);
   const MRV = window.MRV;
+  const { Outcome } = MRV;
   const { txtInputBox_GotFocus, giveFocusToInputBox, returnFocus } = MRV.focus;
   const txtInputBox = $('txtInputBox');
   const cmdConvert = $('cmdConvert');
@@ -62,25 +63,31 @@
       return;
     }
     const outcome = converter.convert(optDate.findIndex((o) => o.checked), txtInputBox.value);
-    if (outcome.kind === 0) {
-      setResult(outcome.line);
+    if (outcome.kind === Outcome.Converted) {
+      setResult(outcome.text);
       // Convert, then the date box: the box gets the focus again and selects.
       if (document.activeElement === txtInputBox) txtInputBox_GotFocus();
       else txtInputBox.focus();
-    } else if (outcome.kind === 1) {
-      ShowOutOfRange();
-    } else {
+    } else if (outcome.kind === Outcome.OutOfRange) {
+      ShowOutOfRange(refusals.OutOfRange);
+    } else if (outcome.kind === Outcome.NotANumber) {
+      // The core's message, naming the entry as typed.
+      ShowOutOfRange({ ...refusals.NotANumber, message: outcome.text });
+    } else if (outcome.kind === Outcome.YearZero) {
       // The year-zero notice leaves the entry as typed.
       const { message, title, icon } = refusals.YearZero;
       MRV.messageBox(message, title, icon, () => {
         setResult('');
         returnFocus(txtInputBox);
       });
+    } else {
+      // Nothing typed: nothing changes, the entry wants typing.
+      giveFocusToInputBox();
     }
   }
 
-  function ShowOutOfRange() {
-    const { message, title, icon } = refusals.OutOfRange;
+  // The out-of-range box, or the not-a-number one that behaves the same.
+  function ShowOutOfRange({ message, title, icon }) {
     MRV.messageBox(message, title, icon, () => {
       setResult('');
       returnFocus(txtInputBox);

@@ -14,7 +14,12 @@
     return '.';
   }
 
+  // The core's outcomes, by the values it gives them.
+  window.MRV.Outcome = { Converted: 0, OutOfRange: 1, YearZero: 2, NotANumber: 3, NothingTyped: 4 };
+
   // The core's C functions over its memory; text goes in and out as UTF-8.
+  // The entry is read by the core's rule for typed entries, with the
+  // separator numbers are written with.
   function converterOf(core) {
     const encoder = new TextEncoder();
     const decoder = new TextDecoder();
@@ -31,10 +36,10 @@
         buffer = core._malloc(capacity);
       }
       core.HEAPU8.set(bytes, buffer);
-      const kind = core._mrv_convert(calendar, buffer, bytes.length, separatorAt);
-      if (kind !== 0) return { kind };
+      const kind = core._mrv_convert(calendar, buffer, bytes.length, separatorAt, 0);
+      // The result line, or the message that names the entry.
       const at = core._mrv_result_line();
-      return { kind, line: decoder.decode(core.HEAPU8.subarray(at, at + core._mrv_result_length())) };
+      return { kind, text: decoder.decode(core.HEAPU8.subarray(at, at + core._mrv_result_length())) };
     };
     return { convert };
   }

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -10,7 +11,11 @@
 namespace mrv::test {
 namespace {
 
-enum class Shows { Line, OutOfRange, YearZero };
+// Nothing: no box, and the result and the calendar stay as they were.
+enum class Shows { Line, OutOfRange, YearZero, NotANumber, Nothing };
+
+const QString kNotANumber =
+    QStringLiteral("Sorry, \"%1\" is not a date.  Please type a number: BC and BW years with a minus.");
 
 struct ConversionRow {
     int calendar;
@@ -27,8 +32,11 @@ protected:
                      "\"");
         clickOption(row.calendar);
         type(QString::fromUtf8(row.entry));
+        if (!*row.entry)
+            press(Qt::Key_Delete); // the whole entry is selected
         ASSERT_EQ(dateBox->text(), QString::fromUtf8(row.entry));
-        if (row.shows == Shows::Line) {
+        if (row.shows == Shows::Line || row.shows == Shows::Nothing) {
+            const QString before = result->text();
             // No box is expected; one that comes anyway is closed, not waited
             // for.
             bool unexpectedBox = false;
@@ -44,17 +52,26 @@ protected:
             press(Qt::Key_Return);
             guard.stop();
             EXPECT_FALSE(unexpectedBox);
-            EXPECT_EQ(result->text(), QString::fromUtf8(row.line));
+            EXPECT_EQ(result->text(), row.shows == Shows::Line ? QString::fromUtf8(row.line) : before);
+            EXPECT_EQ(QApplication::focusWidget(), dateBox);
             return;
         }
         const ShownBox box = answerBox([&] { press(Qt::Key_Return); });
         switch (row.shows) {
         case Shows::Line:
+        case Shows::Nothing:
             break;
+        case Shows::NotANumber:
+            EXPECT_EQ(box.text, kNotANumber.arg(QString::fromUtf8(row.entry)));
+            EXPECT_EQ(box.format, Qt::PlainText);
+            [[fallthrough]];
         case Shows::OutOfRange:
-            EXPECT_TRUE(box.shown);
+            EXPECT_EQ(box.icon, QMessageBox::Critical);
             EXPECT_EQ(box.title, QStringLiteral("Morvane Date Converter"));
             EXPECT_TRUE(result->text().isEmpty());
+            // The entry is there to be typed over.
+            EXPECT_EQ(QApplication::focusWidget(), dateBox);
+            EXPECT_EQ(dateBox->selectedText(), dateBox->text());
             break;
         case Shows::YearZero:
             EXPECT_TRUE(box.shown);
@@ -80,23 +97,35 @@ TEST_F(MainWindowConversions, EachCalendarItsLimitsAndBothRefusals)
         {2, "-32767.5", Shows::OutOfRange, ""},
         {2, "40000", Shows::OutOfRange, ""},
         {1, "0", Shows::YearZero, ""},
-        {1, " 0", Shows::Line, "SC 318.27  -  EY 0 BC  -  BW 2086"},
+        {1, " 0", Shows::YearZero, ""},
+        {1, "-0", Shows::YearZero, ""},
         {1, "1e-7", Shows::Line, "SC 318.28  -  EY 1E-07 AD  -  BW 2086"},
         {0, " 3 6 1 . 9 8 ", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+        {1, "753 BC", Shows::NotANumber, ""},
+        {1, "19O4", Shows::NotANumber, ""},
+        {0, "361,98", Shows::NotANumber, ""},
+        {1, "<b>x</b>", Shows::NotANumber, ""},
+        {2, "2284", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
+        {1, "", Shows::Nothing, ""},
+        {0, "   ", Shows::Nothing, ""},
     };
     for (const ConversionRow& row : rows)
         convertThrough(row);
 }
 
-TEST_F(MainWindowConversions, AnEmptyEntryOnScIsOutOfRange)
+TEST_F(MainWindowConversions, ALongEntryIsNamedByItsFirstCharacters)
 {
-    clickOption(0);
+    clickOption(1);
+    const QString entry =
+        QStringLiteral("2002 is the year of the coronation of ") + QString(30'000, QLatin1Char('x'));
+    QGuiApplication::clipboard()->setText(entry);
+    press(Qt::Key_V, Qt::ControlModifier);
     const ShownBox box = answerBox([&] { press(Qt::Key_Return); });
-    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.text, kNotANumber.arg(entry.left(40) + QStringLiteral("...")));
 }
 
-// Numbers are written with the user's decimal separator; the entry is read
-// with "." whatever the locale.
+// Numbers are written with the user's decimal separator, and entries are
+// read with it as well as with ".".
 class MainWindowCommaLocale : public MainWindowConversions {
 protected:
     void SetUp() override
@@ -113,13 +142,15 @@ protected:
     QLocale saved;
 };
 
-TEST_F(MainWindowCommaLocale, LinesUseTheCommaAndEntriesStillReadThePoint)
+TEST_F(MainWindowCommaLocale, LinesUseTheCommaAndEntriesReadItAndThePoint)
 {
     const ConversionRow rows[] = {
         {0, "361.98", Shows::Line, "SC 361,98  -  EY 4370 AD  -  AW 2284"},
         {1, "2002.7", Shows::Line, "SC 338,31  -  EY 2002,7 AD  -  BW 83"},
-        {0, "361,98", Shows::Line, "SC 361,00  -  EY 4272 AD  -  AW 2186"},
+        {0, "361,98", Shows::Line, "SC 361,98  -  EY 4370 AD  -  AW 2284"},
+        {0, "361,98.5", Shows::NotANumber, ""},
         {1, "0", Shows::YearZero, ""},
+        {1, "0,0", Shows::YearZero, ""},
     };
     for (const ConversionRow& row : rows)
         convertThrough(row);
