@@ -50,9 +50,12 @@ cmake --build build-mingw -j "$jobs" --target "${targets[@]}" >/dev/null
 wait "$wineboot" || { cat build-mingw/wineboot.log; exit 1; }
 # One wine server for all the runs below: left to itself it exits a few
 # seconds after its last client, and a program started just then can find
-# it gone ("wine client error ... Connection reset by peer").
+# it gone ("wine client error ... Connection reset by peer"). Wine's own
+# services start with the server's first program: started here, they hold
+# the log, not the output of a test that CTest waits on.
 /usr/lib/wine/wineserver -p
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+"$wine" wineboot >>build-mingw/wineboot.log 2>&1
 (cd build-mingw && ctest --output-on-failure | tail -n 3)
 # Windows' C library reports a closed or a directory standard input as
 # "Invalid argument", not as Linux does.
