@@ -21,8 +21,8 @@ const std::string& help()
              "(sc), Earth Year (ey) and After War (aw). Each ENTRY gives one answer; with\n"
              "no ENTRY, each line of standard input is an entry.\n"
              "\n";
-        for (const OptionSpec& spec : kOptionSpecs)
-            t += helpLine(spec) + "\n";
+        for (const OptionSpec& definition : kOptionSpecs)
+            t += helpLine(definition) + "\n";
         t += "\n"
              "Exit status: 0 if every entry converted, 1 if any was refused, 2 on a usage\n"
              "or input/output error.\n"

@@ -32,26 +32,26 @@ int valueIndex(std::span<const std::string_view> values, std::string_view text)
     return -1;
 }
 
-std::string helpLine(const OptionSpec& spec)
+std::string helpLine(const OptionSpec& definition)
 {
     constexpr std::size_t kHelpColumn = 24;
     std::string line = "      --";
-    if (spec.id < 256) {
+    if (definition.id < 256) {
         line[2] = '-';
-        line[3] = static_cast<char>(spec.id);
+        line[3] = static_cast<char>(definition.id);
         line[4] = ',';
     }
-    line += spec.name;
-    if (!spec.value.empty()) {
+    line += definition.name;
+    if (!definition.value.empty()) {
         line += '=';
-        line += spec.value;
+        line += definition.value;
     }
     line.resize(std::max(kHelpColumn, line.size() + 1), ' ');
-    const std::size_t values = spec.help.find("%v");
-    line += spec.help.substr(0, values);
+    const std::size_t values = definition.help.find("%v");
+    line += definition.help.substr(0, values);
     if (values != std::string_view::npos) {
-        line += joinValues(spec.values);
-        line += spec.help.substr(values + 2);
+        line += joinValues(definition.values);
+        line += definition.help.substr(values + 2);
     }
     return line;
 }

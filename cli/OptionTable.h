@@ -63,6 +63,6 @@ std::string joinValues(std::span<const std::string_view> values, std::string_vie
 int valueIndex(std::span<const std::string_view> values, std::string_view text);
 
 // --help's line for an option: its forms, then its help.
-std::string helpLine(const OptionSpec& spec);
+std::string helpLine(const OptionSpec& definition);
 
 } // namespace mrv::cli

@@ -94,9 +94,9 @@ std::string refusal(std::string_view arg, int shortOption)
 }
 
 // " (sc, ey or aw)" after an option's noun, when it takes a list.
-std::string valuesHint(const OptionSpec& spec, std::string_view lead)
+std::string valuesHint(const OptionSpec& definition, std::string_view lead)
 {
-    return spec.values.empty() ? "" : " (" + std::string(lead) + joinValues(spec.values) + ")";
+    return definition.values.empty() ? "" : " (" + std::string(lead) + joinValues(definition.values) + ")";
 }
 
 // The options as given: each value once, as text.
@@ -130,20 +130,20 @@ std::optional<std::string> take(int c, std::string_view arg, Given& given, Reque
         request.what = Request::What::Version;
         return {};
     case ':': {
-        const OptionSpec& spec = optionSpec(static_cast<OptionId>(optopt));
-        return "option '" + optionNamed(arg, optopt) + "' needs a " + std::string(spec.noun) +
-               valuesHint(spec, "");
+        const OptionSpec& definition = optionSpec(static_cast<OptionId>(optopt));
+        return "option '" + optionNamed(arg, optopt) + "' needs a " + std::string(definition.noun) +
+               valuesHint(definition, "");
     }
     default:
         break;
     }
-    const auto spec = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
-                                   [c](const OptionSpec& s) { return s.id == c && !s.value.empty(); });
-    if (spec == std::end(kOptionSpecs))
+    const auto definition = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
+                                         [c](const OptionSpec& s) { return s.id == c && !s.value.empty(); });
+    if (definition == std::end(kOptionSpecs))
         return refusal(arg, optopt);
-    auto& slot = given.values[static_cast<std::size_t>(spec - kOptionSpecs)];
+    auto& slot = given.values[static_cast<std::size_t>(definition - kOptionSpecs)];
     if (slot) // a second --from would silently change the entries before it
-        return "option '--" + std::string(spec->name) + "' given more than once";
+        return "option '--" + std::string(definition->name) + "' given more than once";
     slot = optarg;
     return {};
 }
@@ -181,8 +181,9 @@ std::optional<std::string> readArguments(int argc, char** argv, Given& given, Re
 
 std::string unknownValue(OptionId id, std::string_view value)
 {
-    const OptionSpec& spec = optionSpec(id);
-    return "unknown " + std::string(spec.noun) + " '" + std::string(value) + "'" + valuesHint(spec, "use ");
+    const OptionSpec& definition = optionSpec(id);
+    return "unknown " + std::string(definition.noun) + " '" + std::string(value) + "'" +
+           valuesHint(definition, "use ");
 }
 
 std::optional<std::string> checkColumns(std::string_view list, Columns& columns)

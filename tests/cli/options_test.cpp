@@ -95,11 +95,12 @@ TEST(Options, DefinedOnceAndDocumented)
 {
     std::ifstream file(MRVDATE_CONVERT_MAN);
     const std::string man{std::istreambuf_iterator<char>(file), {}};
-    for (const mrv::cli::OptionSpec& spec : mrv::cli::kOptionSpecs) {
-        EXPECT_NE(man.find("\\-\\-" + std::string(spec.name)), std::string::npos) << spec.name;
-        if (spec.id < 256) {
-            EXPECT_NE(man.find("\\-" + std::string(1, static_cast<char>(spec.id)) + " "), std::string::npos)
-                << spec.name;
+    for (const mrv::cli::OptionSpec& definition : mrv::cli::kOptionSpecs) {
+        EXPECT_NE(man.find("\\-\\-" + std::string(definition.name)), std::string::npos) << definition.name;
+        if (definition.id < 256) {
+            EXPECT_NE(man.find("\\-" + std::string(1, static_cast<char>(definition.id)) + " "),
+                      std::string::npos)
+                << definition.name;
         }
     }
     std::istringstream help(mrv::cli::help());
