@@ -2,32 +2,29 @@
 
 #include "Controls.h"
 #include "DesignFont.h"
-#include "FormDesign.h"
+#include "DesignedControl.h"
 #include "Texts.h"
+#include "Twips.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace mrv::ui {
 
-SecondaryWindow::SecondaryWindow(const QString& name, const QString& title, int clientWidth, int clientHeight,
-                                 QWidget* parent)
+SecondaryWindow::SecondaryWindow(const forms::FormDesign& form, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(name);
-    setWindowTitle(title);
+    setObjectName(toQString(form.name));
+    setWindowTitle(toQString(form.title));
     setFont(designFont());
-    setFixedSize(twips(clientWidth), twips(clientHeight));
+    setFixedSize(twips(form.clientWidth), twips(form.clientHeight));
 }
 
-QPushButton* SecondaryWindow::createOkButton(const ControlDesign& design)
+QPushButton* SecondaryWindow::createOkButton(const forms::ControlDesign& design)
 {
-    auto* button = new CommandButton(toQString(design.caption), this);
-    button->setObjectName(toQString(design.name));
-    button->setGeometry(twipsRect(design.place));
+    auto* button = designed<CommandButton>(this, design);
     button->setDefault(true);
-    button->setAccessibleName(QStringLiteral("OK"));
     button->setFocus();
     return button;
 }

@@ -3,25 +3,23 @@
 // only its OK button (or the close box) closes.
 #pragma once
 
+#include "FormDesign.h"
+
 #include <QDialog>
 
 class QPushButton;
 
 namespace mrv::ui {
 
-struct ControlDesign;
-
 class SecondaryWindow : public QDialog {
     Q_OBJECT
 public:
-    // The client size is in twips.
-    SecondaryWindow(const QString& name, const QString& title, int clientWidth, int clientHeight,
-                    QWidget* parent);
+    SecondaryWindow(const forms::FormDesign& form, QWidget* parent);
 
 protected:
     // The OK button as its design row says: the default button, holding the
     // focus.
-    QPushButton* createOkButton(const ControlDesign& design);
+    QPushButton* createOkButton(const forms::ControlDesign& design);
 
     // No cancel button: Escape must not close the window as QDialog would.
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,9 +1,8 @@
 #include "frmInstructions.h"
 
-#include "DesignFont.h"
+#include "DesignedControl.h"
 #include "SecondaryWindowDesigns.h"
 #include "Texts.h"
-#include "Twips.h"
 #include "WindowPlacement.h"
 
 #include <QLabel>
@@ -13,25 +12,14 @@
 
 using namespace mrv::ui;
 namespace text = mrv::texts::frmInstructions;
-namespace design = mrv::ui::instructionsDesign;
+namespace design = mrv::forms::instructions;
 
-frmInstructions::frmInstructions(QWidget* parent)
-    : SecondaryWindow(QStringLiteral("frmInstructions"), toQString(text::title), design::kClientWidth,
-                      design::kClientHeight, parent)
+frmInstructions::frmInstructions(QWidget* parent) : SecondaryWindow(design::kForm, parent)
 {
-    constexpr const ControlDesign& label = designOf(design::kControls, "Label1");
-    Label1 = new QLabel(toQString(label.caption), this);
-    Label1->setObjectName(toQString(label.name));
-    Label1->setFont(designFont(8.25, true));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twipsRect(label.place));
+    Label1 = designed<QLabel>(this, designOf(design::kControls, "Label1"));
 
     // Left editable; the focus redirect below keeps typing out.
-    txtInstructions = new QTextEdit(this);
-    constexpr const ControlDesign& box = designOf(design::kControls, "txtInstructions");
-    txtInstructions->setObjectName(toQString(box.name));
-    txtInstructions->setFont(designFont(9.75));
-    txtInstructions->setGeometry(twipsRect(box.place));
+    txtInstructions = designed<QTextEdit>(this, designOf(design::kControls, "txtInstructions"));
     txtInstructions->setAcceptRichText(false);
     txtInstructions->setLineWrapMode(QTextEdit::WidgetWidth);
     txtInstructions->setWordWrapMode(QTextOption::WordWrap);
@@ -48,7 +36,7 @@ frmInstructions::frmInstructions(QWidget* parent)
 
     cmdOK = createOkButton(designOf(design::kControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmInstructions::cmdOK_Click);
-    setTabOrder(cmdOK, txtInstructions);
+    orderTabs(this);
 
     Form_Load();
 }
@@ -60,7 +48,7 @@ QString frmInstructions::instructionsText()
 
 void frmInstructions::Form_Load()
 {
-    centreOnScreen(this, CentreOrder::LeftFirst);
+    centreOnScreen(this, design::kForm.centreOrder);
 
     txtInstructions->setPlainText(instructionsText());
 }

@@ -1,6 +1,7 @@
 #include "frmMRVDate.h"
 
 #include "DesignFont.h"
+#include "DesignedControl.h"
 #include "Entry.h"
 #include "OpenWebPage.h"
 #include "Rounding.h"
@@ -35,7 +36,7 @@ using namespace mrv::ui;
 
 namespace {
 
-namespace design = mrv::ui::mainWindowDesign;
+namespace design = mrv::forms::mainWindow;
 namespace refusals = mrv::texts::refusals;
 
 // A refusal of the conversion, answered with OK; `icon` is its texts' icon.
@@ -70,14 +71,16 @@ bool countsAsGotFocus(Qt::FocusReason reason)
 
 frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmMRVDate"));
-    setWindowTitle(toQString(mrv::texts::frmMRVDate::title));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setObjectName(toQString(design::kForm.name));
+    setWindowTitle(toQString(design::kForm.title));
+    setWindowFlags(
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+        (mrv::forms::hasMinimiseButton(design::kForm) ? Qt::WindowMinimizeButtonHint : Qt::Widget) |
+        Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(twips(7380), twips(2805));
+    client->setFixedSize(twips(design::kForm.clientWidth), twips(design::kForm.clientHeight));
     // The form's font for every control below the menu bar, which follows
     // the desktop's fonts.
     client->setFont(designFont());
@@ -108,7 +111,7 @@ int frmMRVDate::pictureIndexForDraw(float r)
 
 void frmMRVDate::Form_Load()
 {
-    centreOnScreen(this, CentreOrder::LeftFirst);
+    centreOnScreen(this, design::kForm.centreOrder);
 
     awaitingFirstEntry = true;
 
@@ -196,6 +199,24 @@ void frmMRVDate::ShowNotANumber(const QByteArray& entry)
     setResult(QString());
     giveFocus(cmdConvert);
     giveFocus(txtInputBox);
+}
+
+void frmMRVDate::mnuHelp_Click(design::Command command)
+{
+    switch (command) {
+    case design::Command::Instructions:
+        mnuHelpInstructions_Click();
+        break;
+    case design::Command::About:
+        mnuHelpAbout_Click();
+        break;
+    case design::Command::Website:
+        mnuHelpWebsite_Click();
+        break;
+    case design::Command::Exit:
+        mnuHelpExit_Click();
+        break;
+    }
 }
 
 void frmMRVDate::mnuHelpInstructions_Click()

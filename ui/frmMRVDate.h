@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "WindowTexts.h"
+#include "frmMRVDateDesign.h"
 
 #include <QMainWindow>
 
@@ -53,6 +54,7 @@ private:
     void cmdConvert_Click();
     void ShowOutOfRange();
     void ShowNotANumber(const QByteArray& entry);
+    void mnuHelp_Click(mrv::forms::mainWindow::Command command);
     void mnuHelpInstructions_Click();
     void mnuHelpAbout_Click();
     void mnuHelpWebsite_Click();
@@ -74,11 +76,6 @@ private:
     std::array<mrv::ui::PictureBox*, kLibraryPictures> imgLibrary{};
 
     QMenu* mnuHelp = nullptr;
-    QAction* mnuHelpInstructions = nullptr;
-    QAction* mnuHelpAbout = nullptr;
-    QAction* mnuHelpWebsite = nullptr;
-    QAction* Line1 = nullptr;
-    QAction* mnuHelpExit = nullptr;
     QMenu* resultMenu = nullptr;
 
     bool awaitingFirstEntry = true;

@@ -31,7 +31,7 @@ using namespace mrv::test;
 namespace mrv::test {
 namespace {
 
-namespace design = mrv::ui::mainWindowDesign;
+namespace design = mrv::forms::mainWindow;
 namespace text = mrv::texts::frmMRVDate;
 
 QString fromView(std::string_view text)
@@ -40,7 +40,7 @@ QString fromView(std::string_view text)
 }
 
 // The design's place, converted by the tests' own twips.
-QRect designRect(const mrv::ui::TwipsRect& place)
+QRect designRect(const mrv::forms::TwipsRect& place)
 {
     return mrv::test::designRect(place.left, place.top, place.width, place.height);
 }

@@ -54,11 +54,11 @@ TEST_P(WindowDesign, TitleSizeAndBorder)
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowDesign,
                          ::testing::Values(WindowRow{&instructionsKind(), mrv::texts::frmInstructions::title,
-                                                     mrv::ui::instructionsDesign::kClientWidth,
-                                                     mrv::ui::instructionsDesign::kClientHeight},
+                                                     mrv::forms::instructions::kForm.clientWidth,
+                                                     mrv::forms::instructions::kForm.clientHeight},
                                            WindowRow{&aboutKind(), mrv::texts::frmAbout::title,
-                                                     mrv::ui::aboutDesign::kClientWidth,
-                                                     mrv::ui::aboutDesign::kClientHeight}),
+                                                     mrv::forms::about::kForm.clientWidth,
+                                                     mrv::forms::about::kForm.clientHeight}),
                          [](const auto& info) { return std::string(info.param.kind->name); });
 
 enum class Align { Left, Centre };
@@ -74,17 +74,17 @@ struct ControlRow {
 };
 
 // The control's row of its window's design.
-const mrv::ui::ControlDesign& designOf(const ControlRow& row)
+const mrv::forms::ControlDesign& designOf(const ControlRow& row)
 {
-    const auto find = [&row](const auto& table) -> const mrv::ui::ControlDesign& {
-        for (const mrv::ui::ControlDesign& design : table) {
+    const auto find = [&row](const auto& table) -> const mrv::forms::ControlDesign& {
+        for (const mrv::forms::ControlDesign& design : table) {
             if (design.name == row.name && design.index == row.index)
                 return design;
         }
         throw std::logic_error("no such control in the design");
     };
-    return row.kind == &instructionsKind() ? find(mrv::ui::instructionsDesign::kControls)
-                                           : find(mrv::ui::aboutDesign::kControls);
+    return row.kind == &instructionsKind() ? find(mrv::forms::instructions::kControls)
+                                           : find(mrv::forms::about::kControls);
 }
 
 std::string controlRowName(const ::testing::TestParamInfo<ControlRow>& info)
@@ -112,8 +112,8 @@ protected:
 TEST_P(ControlDesign, PlaceSizeTextAndFont)
 {
     const ControlRow& row = GetParam();
-    const mrv::ui::ControlDesign& design = designOf(row);
-    const mrv::ui::TwipsRect& place = design.place;
+    const mrv::forms::ControlDesign& design = designOf(row);
+    const mrv::forms::TwipsRect& place = design.place;
     EXPECT_EQ(control->geometry(), designRect(place.left, place.top, place.width, place.height));
     if (row.suffix) {
         EXPECT_EQ(captionOf(control), fromView(design.caption) + QString::fromUtf8(row.suffix));
