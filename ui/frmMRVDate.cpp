@@ -2,16 +2,15 @@
 
 #include "DesignFont.h"
 #include "DesignedControl.h"
-#include "Entry.h"
 #include "OpenWebPage.h"
-#include "Rounding.h"
+#include "SecondaryWindowDesigns.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "WebAddresses.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
-#include "frmMRVDateDesign.h"
+#include "frmMRVDateRules.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,11 +22,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <chrono>
-#include <cmath>
-#include <random>
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 // The windows stay global (their class names are their object names); their
@@ -37,23 +35,15 @@ using namespace mrv::ui;
 namespace {
 
 namespace design = mrv::forms::mainWindow;
-namespace refusals = mrv::texts::refusals;
 
-// A refusal of the conversion, answered with OK; `icon` is its texts' icon.
-// Plain text: a message may name the entry, which is the user's text, not
-// markup.
-void showRefusal(QWidget* parent, std::string_view icon, std::string_view title, std::string_view message)
+// A message box answered with OK; `icon` is its texts' icon. Plain text: a
+// message may name the entry, which is the user's text, not markup.
+void showBox(QWidget* parent, std::string_view icon, std::string_view title, std::string_view message)
 {
     QMessageBox box(icon == "critical" ? QMessageBox::Critical : QMessageBox::Information, toQString(title),
                     toQString(message), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-// The calendar's prefix, as its texts list it.
-QString prefixOf(mrv::CalendarKind calendar)
-{
-    return toQString(mrv::texts::calendars::prefixes[static_cast<std::size_t>(calendar)]);
 }
 
 // The selection is what the user sees of txtInputBox_GotFocus. Qt reports
@@ -100,148 +90,110 @@ frmMRVDate::frmMRVDate(QWidget* parent) : QMainWindow(parent)
     Form_Load();
 }
 
-int frmMRVDate::pictureIndexForDraw(float r)
-{
-    if (!(r >= 0.0f))
-        r = 0.0f;
-    if (r >= 1.0f)
-        r = std::nextafter(1.0f, 0.0f);
-    return mrv::floorToInt16(static_cast<double>(r) * kLibraryPictures).value_or(0);
-}
-
 void frmMRVDate::Form_Load()
 {
-    centreOnScreen(this, design::kForm.centreOrder);
-
-    awaitingFirstEntry = true;
-
-    // Seeded from the clock at every start; 24 random bits make a single in
-    // [0, 1) exactly, never 1.0.
-    std::mt19937 generator(
-        static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
-    const float r = static_cast<float>(generator() >> 8) * 0x1p-24f;
-    shownPicture = pictureIndexForDraw(r);
-    imgMain->setPicture(imgLibrary[shownPicture]->picture());
+    // Seeded from the clock at every start.
+    carryOut(rules.Form_Load(
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())));
 }
 
 void frmMRVDate::optDate_Click(int Index)
 {
-    if (Index >= 0 && Index < static_cast<int>(std::size(design::kOptionCalendars)))
-        lblDatePrefix->setText(prefixOf(design::kOptionCalendars[Index]));
-    awaitingFirstEntry = false;
-    giveFocus(txtInputBox);
+    carryOut(rules.optDate_Click(Index));
 }
 
 void frmMRVDate::txtInputBox_Change()
 {
-    if (awaitingFirstEntry) {
-        optDate->button(0)->setChecked(true);
-        awaitingFirstEntry = false;
-    }
+    carryOut(rules.txtInputBox_Change());
 }
 
 void frmMRVDate::txtInputBox_GotFocus()
 {
-    txtInputBox->selectAll();
+    carryOut(rules.txtInputBox_GotFocus());
 }
 
 void frmMRVDate::cmdConvert_Click()
 {
-    std::optional<mrv::CalendarKind> calendar;
-    if (optDate->checkedId() >= 0)
-        calendar = design::kOptionCalendars[optDate->checkedId()];
     const QByteArray text = txtInputBox->text().toUtf8();
     // The default locale follows the user's settings unless a program (or a
     // test) sets another.
     const QByteArray separator = QLocale().decimalPoint().toUtf8();
-    // The separator is also read as the decimal point, so a result can be
-    // typed back.
-    const mrv::ConversionOutcome outcome =
-        mrv::convert(calendar, std::string_view(text.constData(), static_cast<size_t>(text.size())),
-                     std::string_view(separator.constData(), static_cast<size_t>(separator.size())));
-    switch (outcome.kind) {
-    case mrv::ConversionOutcome::Kind::Converted:
-        setResult(toQString(outcome.line));
-        giveFocus(cmdConvert);
-        giveFocus(txtInputBox);
-        break;
-    case mrv::ConversionOutcome::Kind::OutOfRange:
-        ShowOutOfRange();
-        break;
-    case mrv::ConversionOutcome::Kind::YearZero:
-        showRefusal(this, refusals::YearZero::icon, refusals::YearZero::title, refusals::YearZero::message);
-        setResult(QString());
-        break;
-    case mrv::ConversionOutcome::Kind::NotANumber:
-        ShowNotANumber(text);
-        break;
-    case mrv::ConversionOutcome::Kind::NothingTyped:
-        // Nothing to convert and nothing changes: only the entry wants typing.
-        QApplication::beep();
-        giveFocus(txtInputBox);
-        break;
-    }
-}
-
-void frmMRVDate::ShowOutOfRange()
-{
-    showRefusal(this, refusals::OutOfRange::icon, refusals::OutOfRange::title, refusals::OutOfRange::message);
-    setResult(QString());
-    giveFocus(cmdConvert);
-    giveFocus(txtInputBox);
-}
-
-void frmMRVDate::ShowNotANumber(const QByteArray& entry)
-{
-    const std::string message =
-        mrv::notANumberMessage(std::string_view(entry.constData(), static_cast<size_t>(entry.size())));
-    showRefusal(this, refusals::NotANumber::icon, refusals::NotANumber::title, message);
-    setResult(QString());
-    giveFocus(cmdConvert);
-    giveFocus(txtInputBox);
+    carryOut(rules.cmdConvert_Click(
+        optDate->checkedId(), std::string_view(text.constData(), static_cast<size_t>(text.size())),
+        std::string_view(separator.constData(), static_cast<size_t>(separator.size()))));
 }
 
 void frmMRVDate::mnuHelp_Click(design::Command command)
 {
-    switch (command) {
-    case design::Command::Instructions:
-        mnuHelpInstructions_Click();
+    carryOut(rules.mnuHelp_Click(command));
+}
+
+void frmMRVDate::carryOut(const design::Effects& effects)
+{
+    for (const design::Effect& effect : effects)
+        carryOut(effect);
+}
+
+void frmMRVDate::carryOut(const design::Effect& effect)
+{
+    using Kind = design::Effect::Kind;
+    switch (effect.kind) {
+    case Kind::Centre:
+        centreOnScreen(this, design::kForm.centreOrder);
         break;
-    case design::Command::About:
-        mnuHelpAbout_Click();
+    case Kind::ShowPicture:
+        shownPicture = effect.index;
+        imgMain->setPicture(imgLibrary[static_cast<std::size_t>(shownPicture)]->picture());
         break;
-    case design::Command::Website:
-        mnuHelpWebsite_Click();
+    case Kind::SetPrefix:
+        lblDatePrefix->setText(toQString(effect.text));
         break;
-    case design::Command::Exit:
-        mnuHelpExit_Click();
+    case Kind::CheckOption: {
+        // Checked by the rules: not a click to tell them of.
+        const QSignalBlocker quiet(optDate);
+        optDate->button(effect.index)->setChecked(true);
+        break;
+    }
+    case Kind::SetResult:
+        setResult(toQString(effect.text));
+        break;
+    case Kind::ShowBox:
+        showBox(this, effect.icon, effect.title, effect.text);
+        break;
+    case Kind::GiveFocus:
+        if (auto* control = findChild<QWidget*>(toQString(effect.control)))
+            giveFocus(control);
+        break;
+    case Kind::SelectEntry:
+        txtInputBox->selectAll();
+        break;
+    case Kind::Beep:
+        QApplication::beep();
+        break;
+    case Kind::OpenWebPage:
+        mrv::OpenWebPage(QString::fromLatin1(mrv::kProjectPageUrl));
+        break;
+    case Kind::ShowWindow:
+        showWindow(effect.control);
+        break;
+    case Kind::End:
+        close();
+        QCoreApplication::quit();
         break;
     }
 }
 
-void frmMRVDate::mnuHelpInstructions_Click()
+void frmMRVDate::showWindow(std::string_view form)
 {
     // The main window's own dialog, so that the desktop keeps it above the
     // main window (on Wayland, the compositor places it by it too).
-    frmInstructions dialog(this);
-    dialog.exec();
-}
-
-void frmMRVDate::mnuHelpAbout_Click()
-{
-    frmAbout dialog(this);
-    dialog.exec();
-}
-
-void frmMRVDate::mnuHelpWebsite_Click()
-{
-    mrv::OpenWebPage(QString::fromLatin1(mrv::kProjectPageUrl));
-}
-
-void frmMRVDate::mnuHelpExit_Click()
-{
-    close();
-    QCoreApplication::quit();
+    if (form == mrv::forms::instructions::kForm.name) {
+        frmInstructions dialog(this);
+        dialog.exec();
+    } else {
+        frmAbout dialog(this);
+        dialog.exec();
+    }
 }
 
 void frmMRVDate::giveFocus(QWidget* control)

@@ -5,11 +5,12 @@
 
 #include "Controls.h"
 #include "WindowTexts.h"
-#include "frmMRVDateDesign.h"
+#include "frmMRVDateRules.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <string_view>
 
 class QAction;
 class QLabel;
@@ -25,12 +26,7 @@ public:
 
     explicit frmMRVDate(QWidget* parent = nullptr);
 
-    bool isAwaitingFirstEntry() const { return awaitingFirstEntry; }
-
-    // The library picture shown for a draw r of the random source. Draws
-    // outside [0, 1) (a generator rounding up to 1.0) are clamped, so the
-    // index is always one of the library's.
-    static int pictureIndexForDraw(float r);
+    bool isAwaitingFirstEntry() const { return rules.isAwaitingFirstEntry(); }
 
     // The index of the library picture Form_Load chose.
     int shownPictureIndex() const { return shownPicture; }
@@ -47,19 +43,18 @@ private:
     void createKeys();
     void createMenu();
 
+    // The design's events, handed to the window's rules (frmMRVDateRules.h),
+    // whose effects the window carries out.
     void Form_Load();
     void optDate_Click(int Index);
     void txtInputBox_Change();
     void txtInputBox_GotFocus();
     void cmdConvert_Click();
-    void ShowOutOfRange();
-    void ShowNotANumber(const QByteArray& entry);
     void mnuHelp_Click(mrv::forms::mainWindow::Command command);
-    void mnuHelpInstructions_Click();
-    void mnuHelpAbout_Click();
-    void mnuHelpWebsite_Click();
-    void mnuHelpExit_Click();
 
+    void carryOut(const mrv::forms::mainWindow::Effects& effects);
+    void carryOut(const mrv::forms::mainWindow::Effect& effect);
+    void showWindow(std::string_view form);
     void giveFocus(QWidget* control);
     void setResult(const QString& line);
     void showResultMenu(const QPoint& pos);
@@ -78,6 +73,6 @@ private:
     QMenu* mnuHelp = nullptr;
     QMenu* resultMenu = nullptr;
 
-    bool awaitingFirstEntry = true;
+    mrv::forms::mainWindow::Rules rules;
     int shownPicture = -1;
 };

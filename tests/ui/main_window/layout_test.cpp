@@ -285,44 +285,6 @@ TEST_F(MainWindowLayout, MainPictureIsTheChosenLibraryPictureInsideASingleBorder
     EXPECT_EQ(main->pixmap().toImage(), chosen->picture().toImage());
 }
 
-TEST(MainWindowPicture, IndexIsAlwaysOneOfTheSevenPictures)
-{
-    const struct {
-        float draw;
-        int index;
-    } rows[] = {
-        {0.0f, 0},
-        {-0.0f, 0},
-        {std::nextafter(1.0f / 7.0f, 0.0f), 0},
-        {1.0f / 7.0f + 1e-6f, 1},
-        {0.5f, 3},
-        {std::nextafter(1.0f, 0.0f), 6},
-        // A generator that rounds up to 1.0, or worse, still gives a picture.
-        {1.0f, 6},
-        {2.0f, 6},
-        {-0.5f, 0},
-        {std::nanf(""), 0},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(frmMRVDate::pictureIndexForDraw(row.draw), row.index) << row.draw;
-    for (int k = 1; k < 7; ++k) {
-        // Across each boundary the index steps from k - 1 to k once, never back.
-        float r = static_cast<float>(k) / 7.0f;
-        for (int step = 0; step < 4; ++step)
-            r = std::nextafter(r, 0.0f);
-        int previous = k - 1;
-        for (int step = 0; step < 9; ++step, r = std::nextafter(r, 1.0f)) {
-            const int index = frmMRVDate::pictureIndexForDraw(r);
-            EXPECT_TRUE(index == previous || index == previous + 1) << r;
-            EXPECT_LE(index, k) << r;
-            previous = index;
-        }
-        EXPECT_EQ(previous, k) << "after " << k << "/7";
-        EXPECT_EQ(frmMRVDate::pictureIndexForDraw(std::nextafter(static_cast<float>(k) / 7.0f, 0.0f) - 1e-6f),
-                  k - 1);
-    }
-}
-
 TEST(WindowCaptionsFit, EveryCaptionOfEveryWindowIsWhole)
 {
     frmMRVDate main;
