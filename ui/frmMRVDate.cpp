@@ -214,7 +214,7 @@ void frmMRVDate::setResult(const QString& line)
     QAccessible::updateAccessibility(&changed);
 }
 
-void frmMRVDate::showResultMenu(const QPoint& pos)
+void frmMRVDate::lblDateBox_ContextMenu(const QPoint& pos)
 {
     resultMenu->actions().constFirst()->setEnabled(!lblDateBox->text().isEmpty());
     resultMenu->popup(lblDateBox->mapToGlobal(pos));

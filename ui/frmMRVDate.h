@@ -57,7 +57,7 @@ private:
     void showWindow(std::string_view form);
     void giveFocus(QWidget* control);
     void setResult(const QString& line);
-    void showResultMenu(const QPoint& pos);
+    void lblDateBox_ContextMenu(const QPoint& pos);
 
     QLabel* Label1 = nullptr;
     mrv::ui::AccessKeyFrame* Frame1 = nullptr;

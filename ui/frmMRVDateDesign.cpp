@@ -66,7 +66,7 @@ void frmMRVDate::createResultBox(QWidget* client)
     lblDateBox->setBackgroundRole(QPalette::Base);
     lblDateBox->setForegroundRole(QPalette::WindowText);
     lblDateBox->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lblDateBox, &QLabel::customContextMenuRequested, this, &frmMRVDate::showResultMenu);
+    connect(lblDateBox, &QLabel::customContextMenuRequested, this, &frmMRVDate::lblDateBox_ContextMenu);
 
     resultMenu = new QMenu(this);
     resultMenu->setObjectName(QStringLiteral("resultMenu"));

@@ -8,6 +8,7 @@ import time
 import page_test
 from browser import chromium, static_server
 from page_test import expect, expect_state, keys, load
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from touch import DESKTOP, PHONE, axe_violations, emulate, tap, type_text, wait_for
 
@@ -117,6 +118,27 @@ def keyboard_marks(d, url, dark):
     wait_for(d, underline.replace("return ", "return 'none' === "), "no access keys after a tap")
 
 
+COPIED = """
+const box = document.getElementById('lblDateBox');
+getSelection().selectAllChildren(box);
+return [getSelection().toString(), box.innerText];"""
+
+
+def copied_result(d, url, dark):
+    """Selecting the result and copying it gives the line shown, whole, in
+    this layout: from the selection, the rendered text and the clipboard."""
+    line = "SC 361.98  -  EY 4370 AD  -  AW 2284"
+    load(d, url)
+    keys(d, ("alt", "s"), "361.98", Keys.ENTER)
+    expect_state(d, "converted", result=line)
+    expect(d.execute_script(COPIED), [line, line], "selected, rendered")
+    d.execute_cdp_cmd("Browser.grantPermissions", {"origin": url.rstrip("/"),
+                                                   "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    ActionChains(d).key_down(Keys.CONTROL).send_keys("c").key_up(Keys.CONTROL).perform()
+    pasted = d.execute_async_script("navigator.clipboard.readText().then(arguments[0], (e) => arguments[0]('' + e))")
+    expect(pasted, line, "copied")
+
+
 def phone_keyboard(d, url, dark):
     own = d.execute_script("return navigator.userAgent")
     for agent, mode in (("Mozilla/5.0 (Linux; Android 14; Pixel 8) Mobile", "decimal"),
@@ -145,6 +167,7 @@ ROWS = [
     ("a conversion and every window by taps", taps, [PHONE], None),
     ("access keys marked once a keyboard is used", keyboard_marks, [PHONE], "light"),
     ("the decimal pad, or where it has no minus the full keyboard", phone_keyboard, [PHONE], "light"),
+    ("selecting and copying the result gives its one line", copied_result, [DESKTOP, PHONE], "light"),
     ("the window's pixel places", lambda d, url, _: page_test.layout_in_pixels(d, url, False), [DESKTOP], "dark"),
     ("every state: axe-core; sizes on a phone, contrast in dark", every_state, [DESKTOP, PHONE], None),
 ]
