@@ -1,5 +1,5 @@
-// The main window's design: its controls, menu and keys as the window
-// creates them, in the form's twips. The handlers are in frmMRVDate.cpp.
+// The main window's controls, menu and keys, built from its design
+// (forms/frmMRVDateDesign.h). The handlers are in frmMRVDate.cpp.
 #include "frmMRVDate.h"
 
 #include "DesignedControl.h"
