@@ -91,6 +91,10 @@ def main(app):
             background = d.execute_script(
                 "return getComputedStyle(document.getElementById('form')).backgroundColor")
             assert (background == "rgb(43, 43, 43)") == dark, f"background {background} when dark is {dark}"
+            result = d.execute_script("const f = document.getElementById('form');"
+                                      "f.style.setProperty('--mrv-date-result-color', 'rgb(0, 0, 255)');"
+                                      "return getComputedStyle(f.shadowRoot.querySelector('output')).color")
+            assert result == "rgb(0, 0, 255)", f"the page's result colour gives {result}"
             print(f"element: inline, refusal, interactive by keys, axe-core clean ({'dark' if dark else 'light'})")
             if len(sys.argv) > 2:
                 d.save_screenshot(f"{sys.argv[2]}/element-{'dark' if dark else 'light'}.png")
