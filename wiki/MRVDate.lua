@@ -317,10 +317,19 @@ end
 -- {{#invoke:MRVDate|convert|ey=2002}}, or the same arguments given to a
 -- template that invokes it without any: sc=, ey= or aw= (the first of them
 -- given), part=sc|ey|aw, sep=, and format=line|table.
+-- Each argument looked up is a call into the wiki: pairs() copies them all in one.
+local function copied(frameArgs)
+	local args = {}
+	for k, v in pairs(frameArgs) do
+		args[k] = v
+	end
+	return args
+end
+
 function p.convert(frame)
-	local args = frame.args
+	local args = copied(frame.args)
 	if not (args.sc or args.ey or args.aw) and frame.getParent and frame:getParent() then
-		args = frame:getParent().args
+		args = copied(frame:getParent().args)
 	end
 	local calendar = (args.sc and 'sc') or (args.ey and 'ey') or (args.aw and 'aw')
 	if not calendar then
