@@ -61,7 +61,10 @@ for entry in io.lines(entriesPath) do
 	if not same then
 		differences = differences + 1
 		if differences <= 10 then
-			io.stderr:write(('wiki: %s %q: module %s, converter %s\n'):format(calendar, entry,
+			local shown = entry:gsub('%c', function(c)
+				return '\\' .. c:byte()
+			end)
+			io.stderr:write(('wiki: %s "%s": module %s, converter %s\n'):format(calendar, shown,
 				a.line or a.message or a.kind, tostring(got)))
 		end
 	end
