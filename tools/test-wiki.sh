@@ -39,6 +39,8 @@ PY
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mawk -f tools/batch-entries.awk | mawk -v step="${WIKI_COMPARE_STEP:-1}" '(NR - 1) % step == 0' >"$work/hard.txt"
+# Characters next to the digits, and texts that only start like numbers.
+printf '%s\n' :5 1e1: /5 5/ 5: 1e/ '&HG' '&H1G' '&O8' 1e 1e+ --5 +-5 . - '753 BC' 19O4 1.000,5 ' ' '' >>"$work/hard.txt"
 # Every whole entry: each year, on SC each hundredth, 1,000 years beyond each limit.
 mawk 'BEGIN { for (h = 147; h <= 67681; h++) printf "%d.%02d\n", int(h / 100), h % 100 }' >"$work/sc.txt"
 mawk 'BEGIN { for (y = -31682; y <= 35853; y++) print y }' >"$work/ey.txt"

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The wiki module's speed, in rounds interleaved with its anchors
 # (WIKI_ROUNDS, 5 by default; medians printed):
-# - under lua5.1, 100,000 entries per calendar as users enter them
+# - under lua5.1, 1,000,000 entries per calendar as users enter them
 #   (two-decimal SC dates, whole EY and AW years) converted to lines by the
 #   module (bench/wiki/convert.lua), against the native converter on the
 #   same entries: CPU time per conversion of each, whole processes;
 # - in Debian's MediaWiki with Scribunto (tests/wiki/mediawiki.sh), the
 #   Lua time of a page of 1,000 {{MRVDate|...}} calls, against the same page
 #   calling a module that gives its entry back (bench/wiki/anchor.lua).
-# Needs the test set of tools/packages.sh (lua5.1, mediawiki, time).
+# Needs the test set of tools/packages.sh (lua5.1, mediawiki, python3).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${BUILD_DIR:-build-bench-wiki}
@@ -18,15 +18,17 @@ cmake --build "$build" --target mrvdate-convert wiki-dump >/dev/null
 rounds=${WIKI_ROUNDS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-n=100000
+n=1000000
 awk -v n=$n 'BEGIN { for (i = 0; i < n; i++) { h = 1147 + (i * 7919) % 65535; printf "%d.%02d\n", int(h / 100), h % 100 } }' \
   >"$work/sc.txt"
 awk -v n=$n 'BEGIN { for (i = 0; i < n; i++) printf "%d\n", -30682 + (i * 7919) % 65536 }' >"$work/ey.txt"
 awk -v n=$n 'BEGIN { for (i = 0; i < n; i++) printf "%d\n", -32767 + (i * 7919) % 65535 }' >"$work/aw.txt"
 
-cpu() { # CPU seconds of one run of the command
-  /usr/bin/time -f '%U %S' -o "$work/time" "$@" >/dev/null
-  awk '{ print $1 + $2 }' "$work/time"
+cpu() { # CPU seconds of one run of the command, to the microsecond
+  python3 -c 'import resource, subprocess, sys
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, check=True)
+u = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(u.ru_utime + u.ru_stime)' "$@"
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
