@@ -23,17 +23,21 @@ fi
 cmake --build "$native" --target mrvdate-convert wiki-dump >/dev/null
 convert=$native/cli/mrvdate-convert
 
-# The messages the module writes are the program's.
+# The messages and names the module writes are the program's.
 python3 - resources/texts.json wiki/MRVDate.lua <<'PY'
 import json, sys
-refusals = json.load(open(sys.argv[1]))["refusals"]
+texts = json.load(open(sys.argv[1]))
+refusals = texts["refusals"]
 module = open(sys.argv[2], encoding="utf-8").read()
+names = "local calendarNames = { sc = '%s', ey = '%s', aw = '%s' }" % tuple(texts["calendars"]["names"])
+if names not in module:
+    sys.exit("wiki: the module's calendar names are not texts.json's")
 names = {"OutOfRange": "out-of-range", "YearZero": "year-zero", "NotANumber": "not-a-number"}
 for key, name in names.items():
     line = "\t['%s'] = '%s'," % (name, refusals[key]["message"])
     if line not in module:
         sys.exit("wiki: the module's %s message is not texts.json's: %s" % (name, refusals[key]["message"]))
-print("wiki: the module's messages are the program's")
+print("wiki: the module's messages and calendar names are the program's")
 PY
 
 work=$(mktemp -d)

@@ -19,6 +19,7 @@ calls=(
   '{{MRVDate|aw=2284|sep=,}}' 'SC 361,98  -  EY 4370 AD  -  AW 2284'
   '{{MRVDate|sc=361,98|sep=,|part=sc}}' '<span id="part">SC 361,98</span>'
   '{{MRVDate|sc= 3 6 1 . 9 8 }}' 'SC 361.98  -  EY 4370 AD  -  AW 2284'
+  '{{#invoke:MRVDate|convert|sc=318.285}}' 'SC 318.29  -  EY 0.5 BC  -  BW 2086'
   '{{MRVDate|ey=753 BC}}' '<strong class="error">Sorry, "753 BC" is not a date.'
   '{{MRVDate|ey=<b>x</b>}}' '<strong class="error">Sorry, "<b>x</b>" is not a date.'
   "{{MRVDate|ey=[[x]]''y''{{!}}}}" "<strong class=\"error\">Sorry, \"[[x]]''y''|\" is not a date."
