@@ -168,9 +168,9 @@ std::string_view decimalSeparator(const Options& options)
 
 int convertAll(const Options& options, Streams& io, bool& refused)
 {
-    const Conversion conversion{options.calendar,
-                                options.lenient ? mrv::Reading::Lenient : mrv::Reading::Strict,
-                                decimalSeparator(options)};
+    const Conversion conversion{
+        options.calendar, options.lenient ? mrv::Reading::Lenient : mrv::Reading::Strict,
+        decimalSeparator(options), options.classic ? mrv::Pairing::Classic : mrv::Pairing::OneCount};
     const char terminator = options.nul ? '\0' : '\n';
     switch (options.format) {
     case Format::Line:

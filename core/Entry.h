@@ -17,7 +17,8 @@ namespace mrv {
 enum class Reading {
     // The leading number: blanks anywhere are dropped, reading stops at the
     // first character that cannot continue the number, text without a
-    // number is 0, and on EY only the text "0" names the year zero.
+    // number is 0, and on EY the text "0" names the year zero (and, but
+    // for the classic pairing, every zero).
     Lenient,
     // Only an entry that is wholly one number, blanks before and after it
     // allowed, converts; on EY every entry whose value is zero names the
@@ -38,7 +39,7 @@ ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view
 // `out` (room for ResultLine::kCapacity bytes) when Converted.
 ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, Reading reading,
                                      std::string_view text, std::string_view decimalSeparator, char* out,
-                                     LinePieces& pieces);
+                                     LinePieces& pieces, Pairing pairing = Pairing::OneCount);
 
 // An entry read piece by piece, in fixed memory whatever its length.
 class EntryReader {
@@ -56,7 +57,7 @@ public:
         length_ = 0;
     }
     ConversionOutcome::Kind convert(CalendarKind calendar, Reading reading, std::string_view decimalSeparator,
-                                    ResultLine& line) const;
+                                    ResultLine& line, Pairing pairing = Pairing::OneCount) const;
 
 private:
     NumberReader number_;

@@ -175,6 +175,8 @@ TEST(BatchConverter, ConvertsArguments)
 
     r = run({"--from=AW", "2284", "-2087", "--", "-0"});
     EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kLine + "SC 318.27  -  EY 2 BC  -  BW 2087\n" + "SC 339.14  -  EY 2086 AD  -  AW 0\n");
+    r = run({"--from=AW", "--classic", "2284", "-2087", "--", "-0"});
     EXPECT_EQ(r.out, kLine + "SC 318.27  -  EY 1 BC  -  BW 2087\n" + "SC 339.14  -  EY 2086 AD  -  AW 0\n");
 }
 
@@ -184,10 +186,13 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kYearZero);
 
-    r = run({"-f", "ey", "2002", "99999", "-30681"});
+    r = run({"-f", "ey", "2002", "99999", "-30682"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\n" + kOutOfRange +
-                         "SC 11.46  -  EY 30681 BC  -  BW 32767\n");
+                         "SC 11.47  -  EY 30682 BC  -  BW 32767\n");
+    r = run({"-f", "ey", "--classic", "2002", "99999", "-30681", "-30682"});
+    EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\n" + kOutOfRange +
+                         "SC 11.46  -  EY 30681 BC  -  BW 32767\n" + kOutOfRange);
 
     // Entries that look like files: refused, and one hint for the run.
     r = run({"-fey", "events.csv", "./dates"});
@@ -197,7 +202,8 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
 }
 
 // By default what is not wholly a number is refused, and every zero is the
-// year zero on EY; --lenient reads the leading number.
+// year zero on EY; --lenient reads the leading number, and with --classic
+// writes what reads as 0 but is not "0" as 1.1.0 did.
 TEST(BatchConverter, StrictByDefaultLenientOnRequest)
 {
     const std::string kZeroLine = "SC 318.27  -  EY 0 BC  -  BW 2086\n";
@@ -220,6 +226,8 @@ TEST(BatchConverter, StrictByDefaultLenientOnRequest)
         EXPECT_EQ(r.out, c.strict) << c.entry;
         EXPECT_EQ(r.status, c.strict == c.lenient ? 0 : 1) << c.entry;
         r = run({"--from", "ey", "--lenient", c.entry});
+        EXPECT_EQ(r.out, c.lenient == kZeroLine ? kYearZero : c.lenient) << c.entry;
+        r = run({"--from", "ey", "--lenient", "--classic", c.entry});
         EXPECT_EQ(r.out, c.lenient) << c.entry;
     }
 }
@@ -312,8 +320,8 @@ TEST(BatchConverter, MachineFormats)
              "\"Smith, J\",,,,not-a-number,\"Sorry, \"\"Smith, J\"\" is not a number.\",,,\r\n"},
         {{"-f", "ey", "--format", "jsonl", "-1"},
          "",
-         "{\"entry\":\"-1\",\"sc\":\"318.26\",\"ey\":\"1 BC\",\"aw\":\"BW 2087\",\"error\":null,"
-         "\"message\":null,\"sc_value\":318.26,\"ey_year\":-1,\"aw_year\":-2087}\n"},
+         "{\"entry\":\"-1\",\"sc\":\"318.28\",\"ey\":\"1 BC\",\"aw\":\"BW 2086\",\"error\":null,"
+         "\"message\":null,\"sc_value\":318.28,\"ey_year\":-1,\"aw_year\":-2086}\n"},
         // NUL-separated: a line feed inside an entry is a blank, which the
         // lenient reading drops.
         {{"-f", "ey", "-z", "--lenient"},
@@ -441,8 +449,8 @@ TEST(BatchConverterStreaming, AnEntryOfAGigabyteIsReadExactlyInFixedMemory)
 TEST(BatchConverterStreaming, AnEndlessLineAndALongEchoStayInFixedMemory)
 {
     const long kLimitKib = memoryLimitKib();
-    StreamResult r =
-        stream({"--from", "ey", "--lenient"}, [](const Writer& write) { repeat(write, '\0', 300'000'000); });
+    StreamResult r = stream({"--from", "ey", "--lenient", "--classic"},
+                            [](const Writer& write) { repeat(write, '\0', 300'000'000); });
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.head, "SC 318.27  -  EY 0 BC  -  BW 2086\n");
     EXPECT_LT(r.peakKib, kLimitKib);
