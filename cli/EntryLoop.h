@@ -31,7 +31,7 @@ struct Conversion {
 template <typename Writer> class AnswerMaker {
 public:
     AnswerMaker(Output& out, Writer& writer, const Conversion& conversion)
-        : out_(out), writer_(writer), conversion_(conversion)
+        : out_(out), writer_(writer), conversion_(conversion), reader_(conversion.reading)
     {
     }
     bool refused() const { return refused_; }

@@ -28,8 +28,9 @@ ConversionOutcome convert(std::optional<CalendarKind> calendar, std::string_view
     if (text.find_first_not_of(" \t\n") == std::string_view::npos)
         return ConversionOutcome::refused(ConversionOutcome::Kind::NothingTyped);
     ResultLine line;
+    const Reading reading = decimalSeparator == "," ? Reading::TypedDecimalComma : Reading::Typed;
     const ConversionOutcome::Kind kind =
-        convertWhole(calendar, readTypedNumber(text, decimalSeparator), decimalSeparator, line.text, line.at);
+        convertEntry(calendar, reading, text, decimalSeparator, line.text, line.at);
     if (kind != ConversionOutcome::Kind::Converted)
         return ConversionOutcome::refused(kind);
     return ConversionOutcome::converted(std::string(line.line()));
@@ -42,7 +43,22 @@ ConversionOutcome::Kind convertEntry(std::optional<CalendarKind> calendar, Readi
     if (reading == Reading::Lenient)
         return convertNumber(calendar, readLeadingNumber(text), namesYearZero(text), decimalSeparator, out,
                              pieces, pairing);
-    return convertWhole(calendar, readNumber(text), decimalSeparator, out, pieces, pairing);
+    const NumberReading number =
+        reading == Reading::Strict ? readNumber(text)
+                                   : readTypedNumber(text, reading == Reading::TypedDecimalComma ? "," : ".");
+    return convertWhole(calendar, number, decimalSeparator, out, pieces, pairing);
+}
+
+void EntryReader::feedDecimalComma(std::string_view piece)
+{
+    point_ = point_ || piece.find('.') != std::string_view::npos;
+    for (std::size_t comma; (comma = piece.find(',')) != std::string_view::npos;
+         piece.remove_prefix(comma + 1)) {
+        comma_ = true;
+        number_.feed(piece.substr(0, comma));
+        number_.feed(".");
+    }
+    number_.feed(piece);
 }
 
 ConversionOutcome::Kind EntryReader::convert(CalendarKind calendar, Reading reading,
@@ -56,8 +72,10 @@ ConversionOutcome::Kind EntryReader::convert(CalendarKind calendar, Reading read
                              pairing);
     }
     const std::optional<double> value = number_.result();
-    return convertWhole(calendar, {value.value_or(0.0), !value, number_.wholeNumber()}, decimalSeparator,
-                        line.text, line.at, pairing);
+    const bool whole =
+        reading == Reading::Strict ? number_.wholeNumber() : number_.oneNumber() && !(comma_ && point_);
+    return convertWhole(calendar, {value.value_or(0.0), !value, whole}, decimalSeparator, line.text, line.at,
+                        pairing);
 }
 
 } // namespace mrv

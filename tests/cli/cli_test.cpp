@@ -204,7 +204,7 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
 // By default what is not wholly a number is refused, and every zero is the
 // year zero on EY; --lenient reads the leading number, and with --classic
 // writes what reads as 0 but is not "0" as 1.1.0 did.
-TEST(BatchConverter, StrictByDefaultLenientOnRequest)
+TEST(BatchConverter, WholeNumbersByDefaultLenientOnRequest)
 {
     const std::string kZeroLine = "SC 318.27  -  EY 0 BC  -  BW 2086\n";
     struct Case {
@@ -230,6 +230,11 @@ TEST(BatchConverter, StrictByDefaultLenientOnRequest)
         r = run({"--from", "ey", "--lenient", "--classic", c.entry});
         EXPECT_EQ(r.out, c.lenient) << c.entry;
     }
+    // As the window reads them, blanks anywhere; --classic as 1.1.0 did.
+    ProcessResult r = run({"--from", "ey", "20 02", "1e-7"});
+    EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\nSC 318.28  -  EY 1E-07 AD  -  BW 2086\n");
+    r = run({"--from", "ey", "--classic", "20 02", "1e-7"});
+    EXPECT_EQ(r.out, "Sorry, \"20 02\" is not a number.\nSC 318.28  -  EY 1E-07 AD  -  BW 2086\n");
 }
 
 TEST(BatchConverter, ReadsStandardInputOneEntryPerLine)
@@ -260,11 +265,16 @@ TEST(BatchConverter, LongInputStaysLineForLine)
     EXPECT_TRUE(r.out == expected) << "outputs differ";
 }
 
+// And reads it back: "," is the point too where the locale writes it.
 TEST(BatchConverter, WritesTheLocaleDecimalSeparator)
 {
     ProcessResult r = run({"--from", "sc", "361.98"}, "", "LC_ALL=de_DE.UTF-8");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "SC 361,98  -  EY 4370 AD  -  AW 2284\n");
+    r = run({"-fey"}, "4370,5\n4.370,5\n", "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(r.out, "SC 361,98  -  EY 4370,5 AD  -  AW 2284\nSorry, \"4.370,5\" is not a number.\n");
+    r = run({"-fey", "--classic", "4370,5"}, "", "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(r.out, "Sorry, \"4370,5\" is not a number.\n");
 }
 
 TEST(BatchConverter, UsageErrorsExitTwoWithOneLineNamingTheProblem)
@@ -343,6 +353,10 @@ TEST(BatchConverter, MachineFormats)
           "sc,error,message"},
          "x;Year;year\r\na;b;361.98\nc;d;700\n",
          "x;Year;year;sc;error;message\r\na;b;361.98;361,98;;\nc;d;700;;out-of-range;" + kOutOfRange},
+        // What such a table holds is read back, "," as the point.
+        {{"-f", "sc", "--format", "csv", "-d;", "--columns", "aw_year"},
+         "338,30\n",
+         "entry;aw_year\r\n338,30;-84\r\n"},
         {{"-f", "aw", "--format", "tsv", "--field", "AW", "--header", "--columns", "ey"},
          "aw\n2284\n",
          "aw\tey\n2284\t4370 AD\n"},
