@@ -314,10 +314,8 @@ local function tableOf(a)
 	return table.concat(rows, '\n') .. '\n|}'
 end
 
--- {{#invoke:MRVDate|convert|ey=2002}}, or the same arguments given to a
--- template that invokes it without any: sc=, ey= or aw= (the first of them
--- given), part=sc|ey|aw, sep=, and format=line|table.
--- Each argument looked up is a call into the wiki: pairs() copies them all in one.
+-- Each argument looked up is a call into the wiki: pairs() copies them all
+-- in one.
 local function copied(frameArgs)
 	local args = {}
 	for k, v in pairs(frameArgs) do
@@ -326,6 +324,9 @@ local function copied(frameArgs)
 	return args
 end
 
+-- {{#invoke:MRVDate|convert|ey=2002}}, or the same arguments given to a
+-- template that invokes it without any: sc=, ey= or aw= (the first of them
+-- given), part=sc|ey|aw, sep=, and format=line|table.
 function p.convert(frame)
 	local args = copied(frame.args)
 	if not (args.sc or args.ey or args.aw) and frame.getParent and frame:getParent() then
