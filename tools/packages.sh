@@ -44,6 +44,11 @@ web_packages=(emscripten python3 npm)
 # benchmark (Lighthouse).
 web_test_packages=(chromium chromium-driver python3-selenium npm)
 
+# The wiki module's tests and benchmark (tools/test-wiki.sh, bench/wiki/):
+# Lua 5.1, and MediaWiki with its bundled Scribunto on SQLite, run by PHP's
+# command line.
+wiki_test_packages=(lua5.1 mediawiki php-cli php-sqlite3)
+
 # Everything else the test command uses, on top of the window's and the
 # package's sets.
 test_packages=(
