@@ -29,8 +29,8 @@ protected:
 
 TextOutput out;
 
-// An entry's decimal comma read as the point: the comma reading. A text
-// with both is left as it is, and so is no number.
+// An entry's decimal comma read as the point, for the leading-number
+// reading, which has no comma of its own. A text with both is left as it is.
 std::string withPoint(std::string_view entry)
 {
     std::string text(entry);
@@ -57,8 +57,9 @@ void writeAnswer(mrv::cli::JsonlWriter writer, std::string_view entry, mrv::Conv
 extern "C" {
 
 // Converts `length` bytes of UTF-8 at `text` on calendar 0 (SC), 1 (EY) or
-// 2 (AW), read strictly or, when `lenient` is not 0, by the leading number,
-// with a decimal comma read as the point when `comma` is not 0. Returns the
+// 2 (AW), read as the batch converter reads it (the window's entry rule)
+// or, when `lenient` is not 0, by the leading number, with a decimal comma
+// read as the point when `comma` is not 0. Returns the
 // JSON Lines object; for a converted entry, a line feed and an object of
 // the three pieces written with `separator`, then a line feed and the
 // result line written with it. NUL-terminated, valid until the next call.
@@ -66,9 +67,11 @@ const char* mrvdate_convert(int calendar, const char* text, std::size_t length, 
                             const char* separator)
 {
     const auto kind = static_cast<mrv::CalendarKind>(calendar);
-    const auto reading = lenient ? mrv::Reading::Lenient : mrv::Reading::Strict;
+    const auto reading = lenient ? mrv::Reading::Lenient
+                         : comma ? mrv::Reading::TypedDecimalComma
+                                 : mrv::Reading::Typed;
     const std::string_view entry(text, length);
-    const std::string read = comma ? withPoint(entry) : std::string(entry);
+    const std::string read = comma && lenient ? withPoint(entry) : std::string(entry);
     mrv::ResultLine line;
     const auto outcome = mrv::convertEntry(kind, reading, read, ".", line.text, line.at);
     out.text.clear();

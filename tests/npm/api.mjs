@@ -19,6 +19,7 @@ const answers = [
   [line, ['ey', '2002.5', { separator: ',' }], convert('ey', '2002.5').line.replaceAll('.', ',')],
   [line, ['ey', '2002abc', { lenient: true }], 'SC 338.30  -  EY 2002 AD  -  BW 84'],
   [kind, ['ey', '2002abc'], 'not-a-number'],
+  [line, ['ey', ' 20 02\t'], 'SC 338.30  -  EY 2002 AD  -  BW 84'],
   [kind, ['ey', '0'], 'year-zero'],
   [kind, ['aw', '40000'], 'out-of-range'],
   [kind, ['sc', ''], 'not-a-number'],

@@ -50,7 +50,11 @@ for calendar in sc ey aw; do
   LC_ALL=de_DE.UTF-8 batch --from $calendar --lenient <"$work/entries.txt" >"$work/lines"
   (cd "$app" && node compare.mjs $calendar "$work/entries.txt" "$work/jsonl" "$work/lines" \
     '{"lenient":true,"separator":","}') >>"$work/out" || fail "lenient answers with \",\" on $calendar differ"
-  echo "npm: same as the batch converter: $calendar, strict and lenient with \",\", $(head -n 1 "$work/out")"
+  LC_ALL=de_DE.UTF-8 batch --from $calendar --format jsonl <"$work/entries.txt" >"$work/jsonl"
+  LC_ALL=de_DE.UTF-8 batch --from $calendar <"$work/entries.txt" >"$work/lines"
+  (cd "$app" && node compare.mjs $calendar "$work/entries.txt" "$work/jsonl" "$work/lines" \
+    '{"comma":true,"separator":","}') >>"$work/out" || fail "decimal-comma answers on $calendar differ"
+  echo "npm: same as the batch converter: $calendar, by default, lenient and with a decimal comma, $(head -n 1 "$work/out")"
 done
 
 /usr/bin/python3 tests/npm/element_test.py "$app" ${NPM_SCREENSHOTS:-}
