@@ -2,7 +2,9 @@
 browser's own timeline trace, taken through its DevTools endpoint (the
 Tracing domain, over Debian's trio-websocket): every top-level task of the
 page's renderer main thread from its navigation until it is ready and its
-load event has run."""
+load event has run; and the longest of those that ran the page's own
+scripts or its WebAssembly (the others are the browser's own: committing
+the navigation, parsing, style, layout and paint)."""
 import itertools
 import json
 
@@ -10,8 +12,9 @@ import trio
 from selenium.webdriver.support.ui import WebDriverWait
 from trio_websocket import open_websocket_url
 
-CATEGORIES = "toplevel,blink.user_timing,__metadata"
+CATEGORIES = "toplevel,blink.user_timing,devtools.timeline,__metadata"
 TASK = "ThreadControllerImpl::RunTask"
+SCRIPT = {"EvaluateScript", "FunctionCall", "v8.compileModule", "v8.wasm.compiledModule", "v8.wasm.streamFromResponseCallback"}
 
 
 async def _traced(url, load):
@@ -39,8 +42,9 @@ async def _traced(url, load):
     return events
 
 
-def longest_task(driver, url, ready_script):
-    """Milliseconds of the longest main-thread task of loading `url`."""
+def longest_tasks(driver, url, ready_script):
+    """Milliseconds of the longest main-thread task of loading `url`, and
+    of the longest one that ran the page's code."""
     driver.get("about:blank")
 
     def load():
@@ -56,6 +60,13 @@ def longest_task(driver, url, ready_script):
     if not starts:
         raise RuntimeError(f"no navigation to {url} in the trace")
     start = starts[-1]
-    tasks = [e for e in events if e.get("name") == TASK and e.get("ph") == "X" and (e["pid"], e["tid"]) in main
-             and e["pid"] == start["pid"] and e["ts"] >= start["ts"]]
-    return max((e.get("dur", 0) / 1000 for e in tasks), default=0.0)
+    thread = [e for e in events if e["pid"] == start["pid"] and (e["pid"], e["tid"]) in main
+              and e.get("ph") == "X" and e["ts"] >= start["ts"]]
+    tasks = [e for e in thread if e.get("name") == TASK]
+    scripts = [e["ts"] for e in thread if e.get("name") in SCRIPT]
+    ran_script = [t for t in tasks if any(t["ts"] <= at <= t["ts"] + t.get("dur", 0) for at in scripts)]
+
+    def longest(of):
+        return max((e.get("dur", 0) / 1000 for e in of), default=0.0)
+
+    return longest(tasks), longest(ran_script)

@@ -146,11 +146,13 @@ Promise.all([own('imgMainPicture'), own('frmAbout_Image1')]).then(([main, about]
 def crisp_pictures(d, url, dark):
     load(d, url)
     wait_for(d, "return document.getElementById('imgMainPicture').complete", "the picture")
-    # One picture, About's not yet (a change of emulated density may fetch
-    # a second rendering of the same picture).
-    fetched = d.execute_script("return performance.getEntriesByType('resource').map((e) => e.name)")
+    # Over the network, at most the one picture shown (a change of emulated
+    # density may fetch a second rendering of it), About's not yet; one in
+    # the memory cache from an earlier row loads at once, which costs nothing.
+    fetched = d.execute_script("""return performance.getEntriesByType('resource')
+        .filter((e) => e.transferSize > 0).map((e) => e.name)""")
     shown = {re.sub(r"(@[23]x)?[.]png$", "", name.split("/")[-1]) for name in fetched if "/pictures/" in name}
-    expect(len(shown - {"about"}) == 1 and "about" not in shown, True, f"pictures fetched before About: {shown}")
+    expect(len(shown) <= 1 and "about" not in shown, True, f"pictures fetched before About: {shown}")
     d.execute_script("MRV.commands.mnuHelpAbout();")
     wait_for(d, "return document.getElementById('frmAbout_Image1').complete", "About's picture")
     after = d.execute_async_script(PICTURES)

@@ -48,7 +48,7 @@
   // The core's script comes async (index.html), so the page shows and
   // takes typing while it loads; it compiles without blocking either.
   const coreScript = document.getElementById('mrvcore');
-  const loaded = window.createMrvCore ? Promise.resolve()
+  const loaded = window.mrvCoreReady ? Promise.resolve()
     : new Promise((resolve) => coreScript.addEventListener('load', resolve));
-  window.MRV.converterReady = loaded.then(() => window.createMrvCore()).then(converterOf);
+  window.MRV.converterReady = loaded.then(() => window.mrvCoreReady).then(converterOf);
 }
