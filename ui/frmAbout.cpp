@@ -21,7 +21,7 @@ namespace design = mrv::forms::about;
 frmAbout::frmAbout(QWidget* parent) : SecondaryWindow(design::kForm, parent)
 {
     Image1 = designed<QLabel>(this, designOf(design::kControls, "Image1"));
-    Image1->setPixmap(loadPicture(QStringLiteral(":/pictures/about.png")));
+    Image1->setPixmap(loadDesignPicture(QStringLiteral(":/pictures/about.png"), devicePixelRatioF()));
 
     Label1 = designed<QLabel>(this, designOf(design::kControls, "Label1"));
     Label2 = designed<QLabel>(this, designOf(design::kControls, "Label2"));
