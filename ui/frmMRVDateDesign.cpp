@@ -118,7 +118,8 @@ void frmMRVDate::createMenu()
             entry.caption.empty() ? mnuHelp->addSeparator() : mnuHelp->addAction(toQString(entry.caption));
         action->setObjectName(toQString(entry.name));
         if (entry.ctrlKey) {
-            action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(entry.ctrlKey)));
+            // Qt's letter keys are their capitals' codes.
+            action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(entry.ctrlKey)));
             action->setShortcutContext(Qt::WindowShortcut);
         }
         if (!entry.caption.empty())
