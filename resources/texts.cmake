@@ -159,10 +159,11 @@ function(mrv_set_page_texts)
 endfunction()
 
 # The script that hands the page's code what it reads at run time: the
-# calendars, the pictures and the refusals, as `window.mrvTexts`.
+# calendars, the pictures, the refusals and the main window's captions (their
+# access keys), as `window.mrvTexts`.
 function(mrv_write_page_script output)
   set(members "")
-  foreach(key calendars pictures refusals)
+  foreach(key calendars pictures refusals frmMRVDate)
     string(JSON value GET "${MRV_TEXTS}" ${key})
     string(APPEND members "  ${key}: ${value},\n")
   endforeach()

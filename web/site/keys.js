@@ -8,13 +8,16 @@
 
   // Access keys act at once, on the key going down, so keys typed right
   // after them reach the control they chose. Enter converts from anywhere.
+  // Each is the letter after the "&" of its control's caption (texts.js).
+  const captions = window.mrvTexts.frmMRVDate;
+  const letter = (caption) => /&([^&])/.exec(caption)[1].toLowerCase();
   const accessKeys = {
-    s: () => chooseCalendar(0),
-    e: () => chooseCalendar(1),
-    a: () => chooseCalendar(2),
-    d: MRV.focus.giveFocusToInputBox,
-    c: cmdConvert_Click,
-    h: MRV.commands.open,
+    [letter(captions.optDate[0])]: () => chooseCalendar(0),
+    [letter(captions.optDate[1])]: () => chooseCalendar(1),
+    [letter(captions.optDate[2])]: () => chooseCalendar(2),
+    [letter(captions.Frame1)]: MRV.focus.giveFocusToInputBox,
+    [letter(captions.cmdConvert)]: cmdConvert_Click,
+    [letter(captions.mnuHelp)]: MRV.commands.open,
   };
   document.addEventListener('keydown', (e) => {
     if (MRV.modalKey(e) || MRV.menuOpen() || e.ctrlKey || e.metaKey) return;
