@@ -24,13 +24,14 @@ struct Conversion {
     CalendarKind calendar;
     Reading reading;
     std::string_view separator; // the decimal separator of the results
+    Pairing pairing = Pairing::OneCount;
 };
 
 // Shared by both loops: the entry as it arrives, and its answer.
 template <typename Writer> class AnswerMaker {
 public:
     AnswerMaker(Output& out, Writer& writer, const Conversion& conversion)
-        : out_(out), writer_(writer), conversion_(conversion)
+        : out_(out), writer_(writer), conversion_(conversion), reader_(conversion.reading)
     {
     }
     bool refused() const { return refused_; }
@@ -45,7 +46,8 @@ protected:
     template <typename Give> void answerRead(Give give)
     {
         const Conversion& c = conversion_;
-        give(made(reader_.convert(c.calendar, c.reading, c.separator, line_), head_.text(), head_.cut()));
+        give(made(reader_.convert(c.calendar, c.reading, c.separator, line_, c.pairing), head_.text(),
+                  head_.cut()));
         reader_.reset();
         head_.reset();
     }
@@ -94,7 +96,7 @@ public:
             char* p = this->out_.reserve(ResultLine::kCapacity + 1);
             LinePieces at;
             const ConversionOutcome::Kind kind =
-                convertEntry(c.calendar, c.reading, text, c.separator, p, at);
+                convertEntry(c.calendar, c.reading, text, c.separator, p, at, c.pairing);
             if (kind == ConversionOutcome::Kind::Converted) {
                 p[at.size] = this->writer_.terminator();
                 this->out_.commit(p + at.size + 1);
@@ -102,8 +104,8 @@ public:
             }
             this->writer_.answer(this->out_, this->made(kind, text, false));
         } else {
-            const ConversionOutcome::Kind kind =
-                convertEntry(c.calendar, c.reading, text, c.separator, this->line_.text, this->line_.at);
+            const ConversionOutcome::Kind kind = convertEntry(c.calendar, c.reading, text, c.separator,
+                                                              this->line_.text, this->line_.at, c.pairing);
             if (kind == ConversionOutcome::Kind::Converted) {
                 this->writer_.converted(this->out_, text, this->line_); // one call for the record
                 return;

@@ -52,8 +52,8 @@ void FieldLoop<Writer>::wholeRow(std::string_view bytes, std::string_view conten
         return;
     }
     const Conversion& c = this->conversion_;
-    const ConversionOutcome::Kind kind =
-        convertEntry(c.calendar, c.reading, content, c.separator, this->line_.text, this->line_.at);
+    const ConversionOutcome::Kind kind = convertEntry(c.calendar, c.reading, content, c.separator,
+                                                      this->line_.text, this->line_.at, c.pairing);
     const std::string_view end(lineEnd_ + !carriageReturn, 1 + carriageReturn);
     this->out_.put(bytes);
     if (kind == ConversionOutcome::Kind::Converted) {

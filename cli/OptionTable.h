@@ -22,6 +22,7 @@ enum OptionId : int {
     kHeader,
     kColumns,
     kLenient,
+    kClassic,
 };
 
 struct OptionSpec {
@@ -49,6 +50,7 @@ inline constexpr OptionSpec kOptionSpecs[] = {
     {"columns", kColumns, "LIST", "column", kColumnNames, "the answer's columns to write, comma-separated"},
     {"delimiter", kDelimiter, "C", "delimiter", {}, "csv delimiter; with ';' numbers use a decimal ','"},
     {"lenient", kLenient, "", "", {}, "read each entry by its leading number"},
+    {"classic", kClassic, "", "", {}, "give release 1.1.0's answers, BC years and limits"},
     {"null", kNull, "", "", {}, "entries and answers end with NUL, not a line feed"},
     {"help", kHelp, "", "", {}, "show this help and exit"},
     {"version", kVersion, "", "", {}, "show the version and exit"},

@@ -102,7 +102,7 @@ std::string valuesHint(const OptionSpec& definition, std::string_view lead)
 // The options as given: each value once, as text.
 struct Given {
     std::array<std::optional<std::string_view>, kOptionCount> values;
-    bool header = false, lenient = false, nul = false;
+    bool header = false, lenient = false, classic = false, nul = false;
 
     std::optional<std::string_view> operator[](OptionId id) const
     {
@@ -119,6 +119,9 @@ std::optional<std::string> take(int c, std::string_view arg, Given& given, Reque
         return {};
     case kLenient:
         given.lenient = true;
+        return {};
+    case kClassic:
+        given.classic = true;
         return {};
     case kNull:
         given.nul = true;
@@ -251,7 +254,7 @@ std::optional<std::string> checkValues(const Given& given, Options& o)
     if (f < 0)
         return unknownValue(kFormat, *format);
     o.format = static_cast<Format>(f);
-    o.header = given.header, o.lenient = given.lenient, o.nul = given.nul;
+    o.header = given.header, o.lenient = given.lenient, o.classic = given.classic, o.nul = given.nul;
     if (field) {
         if (std::optional<std::string> problem = checkField(*field, given.header, o))
             return problem;

@@ -166,11 +166,25 @@ std::string_view decimalSeparator(const Options& options)
     return options.format == Format::Csv && options.delimiter == ';' ? "," : ".";
 }
 
+// How entries are read: as the window reads them, "," as the point too
+// where numbers are written with a decimal comma (the locale's, or csv with
+// ";" between fields); with --classic, strictly, as release 1.1.0 did.
+mrv::Reading reading(const Options& options)
+{
+    if (options.lenient)
+        return mrv::Reading::Lenient;
+    if (options.classic)
+        return mrv::Reading::Strict;
+    const char* point = std::localeconv()->decimal_point;
+    const bool decimalComma = (point && std::string_view(point) == ",") ||
+                              (options.format == Format::Csv && options.delimiter == ';');
+    return decimalComma ? mrv::Reading::TypedDecimalComma : mrv::Reading::Typed;
+}
+
 int convertAll(const Options& options, Streams& io, bool& refused)
 {
-    const Conversion conversion{options.calendar,
-                                options.lenient ? mrv::Reading::Lenient : mrv::Reading::Strict,
-                                decimalSeparator(options)};
+    const Conversion conversion{options.calendar, reading(options), decimalSeparator(options),
+                                options.classic ? mrv::Pairing::Classic : mrv::Pairing::OneCount};
     const char terminator = options.nul ? '\0' : '\n';
     switch (options.format) {
     case Format::Line:

@@ -12,14 +12,17 @@
 namespace mrv {
 namespace {
 
-// Inclusive limits on the entered value. They keep every derived AW year in
-// -32767..32767 and every derived 16-bit value inside its type.
+// Inclusive limits on the entered value: the same span of years on every
+// calendar, 30682 BC (SC 11.47, BW 32767) to 34853 AD (SC 666.81, AW 32767).
 constexpr float kScLowest = 1147.0f;   // hundredfold SC 11.47
 constexpr float kScHighest = 66681.0f; // hundredfold SC 666.81
-constexpr double kEyLowest = -30681.0;
+constexpr double kEyLowest = -30682.0;
 constexpr double kEyHighest = 34853.0;
 constexpr std::int16_t kAwLowest = -32767;
-constexpr std::int16_t kAwHighest = 30681;
+constexpr std::int16_t kAwHighest = 32767;
+// Release 1.1.0's, which held the AW path's EY year in 16 bits.
+constexpr double kClassicEyLowest = -30681.0;
+constexpr std::int16_t kClassicAwHighest = 30681;
 
 // Working values of one request; every request starts from these.
 struct Working {
@@ -85,25 +88,35 @@ bool fromSpaceCentury(std::optional<double> entry, Working& w)
     return true;
 }
 
-bool fromEarthYear(std::optional<double> entry, Working& w)
+bool fromEarthYear(std::optional<double> entry, Pairing pairing, Working& w)
 {
-    if (!entry || *entry > kEyHighest || *entry < kEyLowest)
+    const bool classic = pairing == Pairing::Classic;
+    if (!entry || *entry > kEyHighest || *entry < (classic ? kClassicEyLowest : kEyLowest))
         return false;
     const double year = *entry;
     w.eyValue = DynamicNumber(year);
-    w.awValue = *roundToInt16(year - 2086.0);
-    w.scValue = *toSingle(year > 0.0 ? year * 0.01 + 318.28 : 318.27 - std::fabs(year) * 0.01);
+    if (year > 0.0 || classic) {
+        w.awValue = *roundToInt16(year - 2086.0);
+        w.scValue = *toSingle(year > 0.0 ? year * 0.01 + 318.28 : 318.27 - std::fabs(year) * 0.01);
+    } else {
+        // 1 BC follows 1 AD's SC 318.29 and BW 2085 straight.
+        w.awValue = *roundToInt16(year - 2085.0);
+        w.scValue = *toSingle(318.29 + year * 0.01);
+    }
     return true;
 }
 
-bool fromAfterWar(std::optional<double> entry, Working& w)
+bool fromAfterWar(std::optional<double> entry, Pairing pairing, Working& w)
 {
+    const bool classic = pairing == Pairing::Classic;
     std::optional<std::int16_t> year = entry ? roundToInt16(*entry) : std::nullopt;
-    if (!year || *year > kAwHighest || *year < kAwLowest)
+    if (!year || *year > (classic ? kClassicAwHighest : kAwHighest) || *year < kAwLowest)
         return false;
     w.awValue = *year;
-    // This path keeps the year 0: AW -2086 is EY 0.
-    w.eyValue = DynamicNumber(static_cast<std::int16_t>(*year + 2086));
+    if (classic) // with a year 0: AW -2086 was EY 0
+        w.eyValue = DynamicNumber(static_cast<std::int16_t>(*year + 2086));
+    else // AW -2085 is 1 AD and AW -2086 1 BC; AW 32767 is EY 34853, beyond 16 bits
+        w.eyValue = DynamicNumber(std::int32_t{*year} + (*year >= -2085 ? 2086 : 2085));
     w.scValue = *toSingle(*year * 0.01 + 339.14);
     return true;
 }
@@ -112,7 +125,7 @@ bool fromAfterWar(std::optional<double> entry, Working& w)
 
 ConversionOutcome::Kind convertNumber(std::optional<CalendarKind> calendar, std::optional<double> entry,
                                       bool yearZero, std::string_view decimalSeparator, char* out,
-                                      LinePieces& pieces)
+                                      LinePieces& pieces, Pairing pairing)
 {
     using Kind = ConversionOutcome::Kind;
     Working w;
@@ -120,12 +133,13 @@ ConversionOutcome::Kind convertNumber(std::optional<CalendarKind> calendar, std:
         if (!fromSpaceCentury(entry, w))
             return Kind::OutOfRange;
     } else if (calendar == CalendarKind::EY) {
-        if (yearZero)
+        // One count of years has no year 0 to write: every zero names it.
+        if (yearZero || (pairing == Pairing::OneCount && entry == 0.0))
             return Kind::YearZero;
-        if (!fromEarthYear(entry, w))
+        if (!fromEarthYear(entry, pairing, w))
             return Kind::OutOfRange;
     } else if (calendar == CalendarKind::AW) {
-        if (!fromAfterWar(entry, w))
+        if (!fromAfterWar(entry, pairing, w))
             return Kind::OutOfRange;
     }
     writeResultLine(w, decimalSeparator, out, pieces);

@@ -75,6 +75,21 @@ struct ResultLine {
     LinePieces at;
 };
 
+// How the three calendars' years line up.
+enum class Pairing {
+    // One count of years behind all three, the SC date's hundredfold value
+    // H, with no year 0: AW = H - 33914, EY = H - 31828 from 1 AD (H 31829)
+    // on and H - 31829 before it. So 1 BC is SC 318.28 and BW 2086, every
+    // answer converts back to the same three dates, and on EY every zero
+    // names the year zero.
+    OneCount,
+    // Release 1.1.0's, for reproducing stored answers: the EY and AW paths
+    // paired BC years by formulas of their own (EY -1 gave SC 318.26 and BW
+    // 2087, AW -2086 gave "EY 0 BC"), and the EY and AW limits stopped at
+    // 30681 BC and AW 30681.
+    Classic
+};
+
 // Converts an entry already read (Entry.h reads texts): `entry` is the
 // reading's value, std::nullopt for the overflow failure, and `yearZero`
 // whether the entry names the year zero on EY. Numbers in the line are
@@ -83,7 +98,7 @@ struct ResultLine {
 // straight into an output buffer, for a caller that writes many lines.
 ConversionOutcome::Kind convertNumber(std::optional<CalendarKind> calendar, std::optional<double> entry,
                                       bool yearZero, std::string_view decimalSeparator, char* out,
-                                      LinePieces& pieces);
+                                      LinePieces& pieces, Pairing pairing = Pairing::OneCount);
 
 // Parses "sc", "ey" or "aw" (any case).
 std::optional<CalendarKind> calendarFromName(std::string_view name);

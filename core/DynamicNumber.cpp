@@ -26,6 +26,10 @@ char* DynamicNumber::writeAbsText(char* out, std::string_view decimalSeparator) 
             return out;
         return digits::small(out, static_cast<std::uint32_t>(*i < 0 ? -*i : *i));
     }
+    if (const auto* i = std::get_if<std::int32_t>(&value_)) {
+        const std::int64_t wide = *i;
+        return digits::small(out, static_cast<std::uint32_t>(wide < 0 ? -wide : wide));
+    }
     *out = '0'; // empty: the integer 0
     return out + 1;
 }

@@ -1,6 +1,6 @@
-// A number that carries its own kind (empty, single, double or 16-bit
-// integer): the kind decides how it is written, and comparisons use its
-// exact value.
+// A number that carries its own kind (empty, single, double, or a 16-bit or
+// 32-bit integer): the kind decides how it is written, and comparisons use
+// its exact value.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,7 @@ public:
     explicit DynamicNumber(float v) : value_(v) {}
     explicit DynamicNumber(double v) : value_(v) {}
     explicit DynamicNumber(std::int16_t v) : value_(v) {}
+    explicit DynamicNumber(std::int32_t v) : value_(v) {}
 
     // Exact numeric value; an empty number is 0.
     double value() const
@@ -33,12 +34,12 @@ public:
 
     // The number text of the absolute value, which keeps the kind (an empty
     // number's is the integer 0), written in place; kMaxNumberText bytes
-    // plus the separator's are enough. The integer -32768 has no absolute
-    // value and writes nothing.
+    // plus the separator's are enough. The 16-bit integer -32768 has no
+    // absolute value and writes nothing.
     char* writeAbsText(char* out, std::string_view decimalSeparator) const;
 
 private:
-    std::variant<std::monostate, float, double, std::int16_t> value_;
+    std::variant<std::monostate, float, double, std::int16_t, std::int32_t> value_;
 };
 
 } // namespace mrv

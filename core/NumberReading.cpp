@@ -136,6 +136,8 @@ NumberReading readNumber(std::string_view text)
 
 NumberReading readTypedNumber(std::string_view text, std::string_view decimalSeparator)
 {
+    if (std::optional<double> value = readPlainShape(text))
+        return {*value, false, true};
     NumberReader reader;
     if (decimalSeparator == "," && text.find(',') != std::string_view::npos) {
         if (text.find('.') != std::string_view::npos)

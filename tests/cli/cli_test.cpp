@@ -175,6 +175,8 @@ TEST(BatchConverter, ConvertsArguments)
 
     r = run({"--from=AW", "2284", "-2087", "--", "-0"});
     EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kLine + "SC 318.27  -  EY 2 BC  -  BW 2087\n" + "SC 339.14  -  EY 2086 AD  -  AW 0\n");
+    r = run({"--from=AW", "--classic", "2284", "-2087", "--", "-0"});
     EXPECT_EQ(r.out, kLine + "SC 318.27  -  EY 1 BC  -  BW 2087\n" + "SC 339.14  -  EY 2086 AD  -  AW 0\n");
 }
 
@@ -184,10 +186,13 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kYearZero);
 
-    r = run({"-f", "ey", "2002", "99999", "-30681"});
+    r = run({"-f", "ey", "2002", "99999", "-30682"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\n" + kOutOfRange +
-                         "SC 11.46  -  EY 30681 BC  -  BW 32767\n");
+                         "SC 11.47  -  EY 30682 BC  -  BW 32767\n");
+    r = run({"-f", "ey", "--classic", "2002", "99999", "-30681", "-30682"});
+    EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\n" + kOutOfRange +
+                         "SC 11.46  -  EY 30681 BC  -  BW 32767\n" + kOutOfRange);
 
     // Entries that look like files: refused, and one hint for the run.
     r = run({"-fey", "events.csv", "./dates"});
@@ -197,8 +202,9 @@ TEST(BatchConverter, RefusalsPrintTheirMessageAndExitOne)
 }
 
 // By default what is not wholly a number is refused, and every zero is the
-// year zero on EY; --lenient reads the leading number.
-TEST(BatchConverter, StrictByDefaultLenientOnRequest)
+// year zero on EY; --lenient reads the leading number, and with --classic
+// writes what reads as 0 but is not "0" as 1.1.0 did.
+TEST(BatchConverter, WholeNumbersByDefaultLenientOnRequest)
 {
     const std::string kZeroLine = "SC 318.27  -  EY 0 BC  -  BW 2086\n";
     struct Case {
@@ -220,8 +226,15 @@ TEST(BatchConverter, StrictByDefaultLenientOnRequest)
         EXPECT_EQ(r.out, c.strict) << c.entry;
         EXPECT_EQ(r.status, c.strict == c.lenient ? 0 : 1) << c.entry;
         r = run({"--from", "ey", "--lenient", c.entry});
+        EXPECT_EQ(r.out, c.lenient == kZeroLine ? kYearZero : c.lenient) << c.entry;
+        r = run({"--from", "ey", "--lenient", "--classic", c.entry});
         EXPECT_EQ(r.out, c.lenient) << c.entry;
     }
+    // As the window reads them, blanks anywhere; --classic as 1.1.0 did.
+    ProcessResult r = run({"--from", "ey", "20 02", "1e-7"});
+    EXPECT_EQ(r.out, "SC 338.30  -  EY 2002 AD  -  BW 84\nSC 318.28  -  EY 1E-07 AD  -  BW 2086\n");
+    r = run({"--from", "ey", "--classic", "20 02", "1e-7"});
+    EXPECT_EQ(r.out, "Sorry, \"20 02\" is not a number.\nSC 318.28  -  EY 1E-07 AD  -  BW 2086\n");
 }
 
 TEST(BatchConverter, ReadsStandardInputOneEntryPerLine)
@@ -252,11 +265,16 @@ TEST(BatchConverter, LongInputStaysLineForLine)
     EXPECT_TRUE(r.out == expected) << "outputs differ";
 }
 
+// And reads it back: "," is the point too where the locale writes it.
 TEST(BatchConverter, WritesTheLocaleDecimalSeparator)
 {
     ProcessResult r = run({"--from", "sc", "361.98"}, "", "LC_ALL=de_DE.UTF-8");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "SC 361,98  -  EY 4370 AD  -  AW 2284\n");
+    r = run({"-fey"}, "4370,5\n4.370,5\n", "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(r.out, "SC 361,98  -  EY 4370,5 AD  -  AW 2284\nSorry, \"4.370,5\" is not a number.\n");
+    r = run({"-fey", "--classic", "4370,5"}, "", "LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(r.out, "Sorry, \"4370,5\" is not a number.\n");
 }
 
 TEST(BatchConverter, UsageErrorsExitTwoWithOneLineNamingTheProblem)
@@ -312,8 +330,8 @@ TEST(BatchConverter, MachineFormats)
              "\"Smith, J\",,,,not-a-number,\"Sorry, \"\"Smith, J\"\" is not a number.\",,,\r\n"},
         {{"-f", "ey", "--format", "jsonl", "-1"},
          "",
-         "{\"entry\":\"-1\",\"sc\":\"318.26\",\"ey\":\"1 BC\",\"aw\":\"BW 2087\",\"error\":null,"
-         "\"message\":null,\"sc_value\":318.26,\"ey_year\":-1,\"aw_year\":-2087}\n"},
+         "{\"entry\":\"-1\",\"sc\":\"318.28\",\"ey\":\"1 BC\",\"aw\":\"BW 2086\",\"error\":null,"
+         "\"message\":null,\"sc_value\":318.28,\"ey_year\":-1,\"aw_year\":-2086}\n"},
         // NUL-separated: a line feed inside an entry is a blank, which the
         // lenient reading drops.
         {{"-f", "ey", "-z", "--lenient"},
@@ -335,6 +353,10 @@ TEST(BatchConverter, MachineFormats)
           "sc,error,message"},
          "x;Year;year\r\na;b;361.98\nc;d;700\n",
          "x;Year;year;sc;error;message\r\na;b;361.98;361,98;;\nc;d;700;;out-of-range;" + kOutOfRange},
+        // What such a table holds is read back, "," as the point.
+        {{"-f", "sc", "--format", "csv", "-d;", "--columns", "aw_year"},
+         "338,30\n",
+         "entry;aw_year\r\n338,30;-84\r\n"},
         {{"-f", "aw", "--format", "tsv", "--field", "AW", "--header", "--columns", "ey"},
          "aw\n2284\n",
          "aw\tey\n2284\t4370 AD\n"},
@@ -468,8 +490,8 @@ TEST(BatchConverterStreaming, AnEntryOfAGigabyteIsReadExactlyInFixedMemory)
 TEST(BatchConverterStreaming, AnEndlessLineAndALongEchoStayInFixedMemory)
 {
     const long kLimitKib = memoryLimitKib();
-    StreamResult r =
-        stream({"--from", "ey", "--lenient"}, [](const Writer& write) { repeat(write, '\0', 300'000'000); });
+    StreamResult r = stream({"--from", "ey", "--lenient", "--classic"},
+                            [](const Writer& write) { repeat(write, '\0', 300'000'000); });
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.head, "SC 318.27  -  EY 0 BC  -  BW 2086\n");
     EXPECT_LT(r.peakKib, kLimitKib);

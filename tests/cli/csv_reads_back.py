@@ -25,7 +25,7 @@ def check(what, got, expected):
 
 NAMES = ["sc", "ey", "aw", "error", "message", "sc_value", "ey_year", "aw_year"]
 YEAR_2002 = ["338.30", "2002 AD", "BW 84", "", "", "338.30", "2002", "-84"]
-YEAR_1BC = ["318.26", "1 BC", "BW 2087", "", "", "318.26", "-1", "-2087"]
+YEAR_1BC = ["318.28", "1 BC", "BW 2086", "", "", "318.28", "-1", "-2086"]
 
 # Entries with commas, quotes and line breaks, as arguments.
 entries = ["2002", "Smith, J", 'say "hi"', "two\nlines", "-1"]
@@ -67,7 +67,7 @@ objects = [json.loads(line) for line in out.decode().splitlines()]
 keys = ["entry", *NAMES]
 check("jsonl keys", [list(o) for o in objects], [keys] * 4)
 check("jsonl numbers", [(o["sc_value"], o["ey_year"], o["aw_year"]) for o in objects],
-      [(338.3, 2002, -84), (318.26, -1, -2087), (318.28, 1e-7, -2086), (None, None, None)])
+      [(338.3, 2002, -84), (318.28, -1, -2086), (318.28, 1e-7, -2086), (None, None, None)])
 check("jsonl refusal", (objects[3]["sc"], objects[3]["error"]), (None, "year-zero"))
 
 if failures:

@@ -33,8 +33,9 @@ struct Answers {
     Answers()
     {
         for (auto [line, text] : {std::pair{&bc, "-1"}, {&ad, "2002"}, {&fraction, "1e-7"}}) {
+            // Release 1.1.0's pairing (--classic), which also writes the year 0.
             const auto kind = mrv::convertEntry(mrv::CalendarKind::EY, mrv::Reading::Strict, text, ".",
-                                                line->text, line->at);
+                                                line->text, line->at, mrv::Pairing::Classic);
             EXPECT_EQ(kind, Kind::Converted);
         }
     }
@@ -70,7 +71,7 @@ TEST(Writers, EveryColumnOfEveryKind)
     // The year 0, written "0 BC", is no negative year.
     mrv::ResultLine yearZero;
     ASSERT_EQ(mrv::convertEntry(mrv::CalendarKind::AW, mrv::Reading::Strict, "-2086", ".", yearZero.text,
-                                yearZero.at),
+                                yearZero.at, mrv::Pairing::Classic),
               Kind::Converted);
     EXPECT_EQ(written(TsvWriter('\n'), converted(yearZero), "-2086"),
               "-2086\t318.28\t0 BC\tBW 2086\t\t\t318.28\t0\t-2086\n");

@@ -20,12 +20,42 @@ struct LineCase {
     const char* line;
 };
 
+// Release 1.1.0's answers: its pairing and its reading, as
+// mrvdate-convert --classic --lenient gives them.
+ConversionOutcome classic(std::optional<CalendarKind> calendar, const char* text)
+{
+    mrv::ResultLine line;
+    const auto kind = mrv::convertEntry(calendar, mrv::Reading::Lenient, text, ".", line.text, line.at,
+                                        mrv::Pairing::Classic);
+    return kind == ConversionOutcome::Kind::Converted ? ConversionOutcome::converted(std::string(line.line()))
+                                                      : ConversionOutcome::refused(kind);
+}
+
+// Lines that both pairings give.
 class ConvertedLines : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(ConvertedLines, GiveTheExactLine)
 {
     const auto& c = GetParam();
     EXPECT_EQ(mrv::convert(c.calendar, c.text), ConversionOutcome::converted(c.line)) << '"' << c.text << '"';
+    EXPECT_EQ(classic(c.calendar, c.text), ConversionOutcome::converted(c.line)) << '"' << c.text << '"';
+}
+
+// Lines where the one count of years mends 1.1.0's.
+class OneCountLines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(OneCountLines, GiveTheExactLine)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(mrv::convert(c.calendar, c.text), ConversionOutcome::converted(c.line)) << '"' << c.text << '"';
+}
+
+class ClassicLines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ClassicLines, GiveTheExactLine)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(classic(c.calendar, c.text), ConversionOutcome::converted(c.line)) << '"' << c.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Ordinary, ConvertedLines,
@@ -36,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Ordinary, ConvertedLines,
                                            LineCase{EY, "2002", "SC 338.30  -  EY 2002 AD  -  BW 84"},
                                            LineCase{std::nullopt, "361.98", "SC 0.00  -  EY 0 BC  -  AW 0"}));
 
-INSTANTIATE_TEST_SUITE_P(Limits, ConvertedLines,
+INSTANTIATE_TEST_SUITE_P(Limits, ClassicLines,
                          ::testing::Values(LineCase{SC, "11.47", "SC 11.47  -  EY 30682 BC  -  BW 32767"},
                                            LineCase{SC, "666.81", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
                                            LineCase{EY, "34853", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
@@ -44,13 +74,44 @@ INSTANTIATE_TEST_SUITE_P(Limits, ConvertedLines,
                                            LineCase{AW, "30681", "SC 645.95  -  EY 32767 AD  -  AW 30681"},
                                            LineCase{AW, "-32767", "SC 11.47  -  EY 30681 BC  -  BW 32767"}));
 
-INSTANTIATE_TEST_SUITE_P(AroundYearZero, ConvertedLines,
+INSTANTIATE_TEST_SUITE_P(AroundYearZero, ClassicLines,
                          ::testing::Values(LineCase{EY, "-1", "SC 318.26  -  EY 1 BC  -  BW 2087"},
                                            LineCase{SC, "318.28", "SC 318.28  -  EY 1 BC  -  BW 2086"},
                                            LineCase{SC, "318.27", "SC 318.27  -  EY 2 BC  -  BW 2087"},
                                            LineCase{SC, "318.29", "SC 318.29  -  EY 1 AD  -  BW 2085"},
                                            LineCase{AW, "-2086", "SC 318.28  -  EY 0 BC  -  BW 2086"},
                                            LineCase{AW, "-2087", "SC 318.27  -  EY 1 BC  -  BW 2087"}));
+
+// Each date and the answer it gives, typed back, on one line; the limits are
+// the same span on every calendar.
+INSTANTIATE_TEST_SUITE_P(Limits, OneCountLines,
+                         ::testing::Values(LineCase{SC, "11.47", "SC 11.47  -  EY 30682 BC  -  BW 32767"},
+                                           LineCase{EY, "-30682", "SC 11.47  -  EY 30682 BC  -  BW 32767"},
+                                           LineCase{AW, "-32767", "SC 11.47  -  EY 30682 BC  -  BW 32767"},
+                                           LineCase{EY, "-30681", "SC 11.48  -  EY 30681 BC  -  BW 32766"},
+                                           LineCase{SC, "666.81", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
+                                           LineCase{EY, "34853", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
+                                           LineCase{AW, "32767", "SC 666.81  -  EY 34853 AD  -  AW 32767"},
+                                           LineCase{AW, "30681", "SC 645.95  -  EY 32767 AD  -  AW 30681"},
+                                           LineCase{AW, "30682", "SC 645.96  -  EY 32768 AD  -  AW 30682"},
+                                           LineCase{AW, "32766.5",
+                                                    "SC 666.80  -  EY 34852 AD  -  AW 32766"}));
+
+INSTANTIATE_TEST_SUITE_P(AroundYearZero, OneCountLines,
+                         ::testing::Values(LineCase{EY, "-1", "SC 318.28  -  EY 1 BC  -  BW 2086"},
+                                           LineCase{SC, "318.28", "SC 318.28  -  EY 1 BC  -  BW 2086"},
+                                           LineCase{AW, "-2086", "SC 318.28  -  EY 1 BC  -  BW 2086"},
+                                           LineCase{EY, "1", "SC 318.29  -  EY 1 AD  -  BW 2085"},
+                                           LineCase{SC, "318.29", "SC 318.29  -  EY 1 AD  -  BW 2085"},
+                                           LineCase{AW, "-2085", "SC 318.29  -  EY 1 AD  -  BW 2085"},
+                                           LineCase{EY, "-2", "SC 318.27  -  EY 2 BC  -  BW 2087"},
+                                           LineCase{SC, "318.27", "SC 318.27  -  EY 2 BC  -  BW 2087"},
+                                           LineCase{AW, "-2087", "SC 318.27  -  EY 2 BC  -  BW 2087"},
+                                           LineCase{EY, "-44", "SC 317.85  -  EY 44 BC  -  BW 2129"},
+                                           LineCase{SC, "317.85", "SC 317.85  -  EY 44 BC  -  BW 2129"},
+                                           LineCase{AW, "-2129", "SC 317.85  -  EY 44 BC  -  BW 2129"},
+                                           LineCase{EY, "-0.5", "SC 318.29  -  EY 0.5 BC  -  BW 2086"},
+                                           LineCase{EY, "-1.5", "SC 318.27  -  EY 1.5 BC  -  BW 2086"}));
 
 INSTANTIATE_TEST_SUITE_P(Fractions, ConvertedLines,
                          ::testing::Values(LineCase{EY, "2002.5", "SC 338.30  -  EY 2002.5 AD  -  BW 84"},
@@ -83,9 +144,27 @@ TEST_P(Refusals, AreOutOfRange)
 {
     EXPECT_EQ(mrv::convert(GetParam().calendar, GetParam().text), ConversionOutcome::outOfRange())
         << '"' << GetParam().text << '"';
+    EXPECT_EQ(classic(GetParam().calendar, GetParam().text), ConversionOutcome::outOfRange())
+        << '"' << GetParam().text << '"';
+}
+
+class ClassicRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ClassicRefusals, AreOutOfRange)
+{
+    EXPECT_EQ(classic(GetParam().calendar, GetParam().text), ConversionOutcome::outOfRange())
+        << '"' << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, Refusals,
+                         ::testing::Values(RefusalCase{SC, "11.46"}, RefusalCase{SC, "666.82"},
+                                           RefusalCase{SC, "0"}, RefusalCase{SC, "-361.98"},
+                                           RefusalCase{EY, "34854"}, RefusalCase{EY, "34853.0001"},
+                                           RefusalCase{EY, "-30683"}, RefusalCase{EY, "-30682.0001"},
+                                           RefusalCase{AW, "32767.5"}, RefusalCase{AW, "-32768"},
+                                           RefusalCase{AW, "-32767.5"}));
+
+INSTANTIATE_TEST_SUITE_P(Limits, ClassicRefusals,
                          ::testing::Values(RefusalCase{SC, "11.46"}, RefusalCase{SC, "666.82"},
                                            RefusalCase{SC, "0"}, RefusalCase{SC, "-361.98"},
                                            RefusalCase{EY, "34854"}, RefusalCase{EY, "34853.0001"},
@@ -171,17 +250,37 @@ TEST(WholeRange, EveryAwYearRoundTripsThroughItsScText)
     }
 }
 
-TEST(WholeRange, EveryWholeEarthYearAgreesWithTheAwPath)
+// Every whole year of the span, from each calendar: the line from EY, from
+// the SC date that line gives and from its AW year are one line.
+TEST(WholeRange, EveryYearGivesOneLineFromEveryCalendar)
+{
+    int checked = 0;
+    for (int ey = -30682; ey <= 34853; ++ey) {
+        if (ey == 0)
+            continue;
+        const ConversionOutcome out = mrv::convert(EY, std::to_string(ey).c_str());
+        ASSERT_EQ(out.kind, ConversionOutcome::Kind::Converted) << ey;
+        const std::string scText = out.line.substr(3, out.line.find(' ', 3) - 3);
+        ASSERT_EQ(mrv::convert(SC, scText), out) << ey;
+        ASSERT_EQ(mrv::convert(AW, std::to_string(awYearOf(out.line))), out) << ey;
+        ASSERT_EQ(awYearOf(out.line), ey > 0 ? ey - 2086 : ey - 2085) << out.line;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 65535); // 30682 BC to 34853 AD, three conversions each
+    RecordProperty("years", checked);
+}
+
+TEST(WholeRange, ClassicEveryWholeEarthYearAgreesWithTheAwPath)
 {
     for (int ey = -30681; ey <= 34853; ++ey) {
         if (ey == 0)
             continue;
-        ConversionOutcome out = mrv::convert(EY, std::to_string(ey));
+        ConversionOutcome out = classic(EY, std::to_string(ey).c_str());
         ASSERT_EQ(out.kind, ConversionOutcome::Kind::Converted) << ey;
         ASSERT_EQ(awYearOf(out.line), ey - 2086) << out.line;
         if (ey - 2086 <= 30681 && ey > 0) {
             // For AD years both paths tell the same SC date.
-            ConversionOutcome viaAw = mrv::convert(AW, std::to_string(ey - 2086));
+            ConversionOutcome viaAw = classic(AW, std::to_string(ey - 2086).c_str());
             ASSERT_EQ(out.line, viaAw.line) << ey;
         }
     }

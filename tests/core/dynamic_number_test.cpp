@@ -25,7 +25,8 @@ TEST(DynamicNumberTest, KindDecidesTheAbsoluteValuesText)
     EXPECT_EQ(absText(DynamicNumber(std::int16_t{-84})), "84");
     EXPECT_EQ(absText(DynamicNumber(std::int16_t{2284})), "2284");
     EXPECT_EQ(absText(DynamicNumber(std::int16_t{0})), "0");
-    EXPECT_EQ(absText(DynamicNumber(std::int16_t{-32768})), ""); // no absolute value
+    EXPECT_EQ(absText(DynamicNumber(std::int16_t{-32768})), "");      // no absolute value
+    EXPECT_EQ(absText(DynamicNumber(std::int32_t{-34853})), "34853"); // beyond 16 bits
     EXPECT_EQ(absText(DynamicNumber(-0.0)), "0");
     EXPECT_EQ(absText(DynamicNumber(-30682.0f)), "30682");
     // Same value, different kinds, different texts.

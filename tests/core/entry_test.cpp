@@ -1,7 +1,9 @@
-// Entries: the strict reading and the window's refuse what is not wholly a
-// number and otherwise answer exactly as the leading-number reading does.
+// Entries: the strict reading and the window's (the batch's Typed) refuse
+// what is not wholly a number and otherwise answer exactly as the
+// leading-number reading does.
 #include "Entry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -19,17 +21,18 @@ struct Answer {
     bool operator==(const Answer&) const = default;
 };
 
-Answer convertWhole(CalendarKind calendar, Reading reading, std::string_view text)
+Answer convertWhole(CalendarKind calendar, Reading reading, std::string_view text,
+                    mrv::Pairing pairing = mrv::Pairing::OneCount)
 {
     mrv::ResultLine line;
-    const EntryKind kind = mrv::convertEntry(calendar, reading, text, ".", line.text, line.at);
+    const EntryKind kind = mrv::convertEntry(calendar, reading, text, ".", line.text, line.at, pairing);
     return {kind, kind == EntryKind::Converted ? std::string(line.line()) : std::string()};
 }
 
 // The same entry fed to a reader in two pieces, cut at `cut`.
 Answer convertFed(CalendarKind calendar, Reading reading, std::string_view text, std::size_t cut)
 {
-    mrv::EntryReader reader;
+    mrv::EntryReader reader(reading);
     reader.feed(text.substr(0, cut));
     reader.feed(text.substr(cut));
     mrv::ResultLine line;
@@ -78,6 +81,9 @@ TEST(EntryReadings, RefuseWhatIsNotWhollyANumberAndOtherwiseAnswerAsTheLeadingNu
                                                  : convertWhole(calendar, Reading::Strict, compact);
             const mrv::ConversionOutcome window = mrv::convert(calendar, text);
             EXPECT_EQ((Answer{window.kind, window.line}), typed) << label;
+            // A batch answers a blank entry too.
+            const Answer batch = convertWhole(calendar, Reading::Typed, text);
+            EXPECT_EQ(batch, (compact.empty() ? Answer{EntryKind::NotANumber, {}} : typed)) << label;
             if (!whole) {
                 EXPECT_EQ(strict.kind, EntryKind::NotANumber) << label;
             } else if (calendar != CalendarKind::EY || lenient.line.find("EY 0 BC") == std::string::npos) {
@@ -88,9 +94,30 @@ TEST(EntryReadings, RefuseWhatIsNotWhollyANumberAndOtherwiseAnswerAsTheLeadingNu
                     << label << " cut " << cut;
                 EXPECT_EQ(convertFed(calendar, Reading::Strict, text, cut), strict)
                     << label << " cut " << cut;
+                EXPECT_EQ(convertFed(calendar, Reading::Typed, text, cut), batch) << label << " cut " << cut;
             }
         }
     }
+}
+
+// Where numbers are written with a decimal comma, "," is the point too,
+// whole or fed in pieces, as in the window.
+TEST(EntryReadings, ADecimalCommaReadsAsThePoint)
+{
+    for (std::string_view text : {"361,98", " 3 6 1 , 9 8 ", "361.98", "361,98.5", "361.98,5", "3,6,1", ",5",
+                                  "361,", "3,6198e2", "&H1,0"}) {
+        mrv::ConversionOutcome window = mrv::convert(CalendarKind::SC, text, ",");
+        std::replace(window.line.begin(), window.line.end(), ',', '.'); // the batch here writes "."
+        const Answer whole = convertWhole(CalendarKind::SC, Reading::TypedDecimalComma, text);
+        EXPECT_EQ(whole, (Answer{window.kind, window.line})) << text;
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            EXPECT_EQ(convertFed(CalendarKind::SC, Reading::TypedDecimalComma, text, cut), whole)
+                << text << " cut " << cut;
+        }
+    }
+    EXPECT_EQ(convertWhole(CalendarKind::SC, Reading::TypedDecimalComma, "361,98").kind,
+              EntryKind::Converted);
+    EXPECT_EQ(convertWhole(CalendarKind::SC, Reading::Typed, "361,98").kind, EntryKind::NotANumber);
 }
 
 TEST(EntryReadings, EveryZeroIsTheYearZeroOnEarthYears)
@@ -98,7 +125,9 @@ TEST(EntryReadings, EveryZeroIsTheYearZeroOnEarthYears)
     for (std::string_view text : {"0", "00", "0.0", "-0", "+0", " 0 ", "0e5", "&H0", "1e-400"}) {
         EXPECT_EQ(mrv::convert(CalendarKind::EY, text).kind, EntryKind::YearZero) << text;
         EXPECT_EQ(convertWhole(CalendarKind::EY, Reading::Strict, text).kind, EntryKind::YearZero) << text;
-        EXPECT_EQ(convertWhole(CalendarKind::EY, Reading::Lenient, text).kind,
+        // Release 1.1.0 wrote the other zeros "EY 0 BC", a year that does not exist.
+        EXPECT_EQ(convertWhole(CalendarKind::EY, Reading::Lenient, text).kind, EntryKind::YearZero) << text;
+        EXPECT_EQ(convertWhole(CalendarKind::EY, Reading::Lenient, text, mrv::Pairing::Classic).kind,
                   text == "0" ? EntryKind::YearZero : EntryKind::Converted)
             << text;
         EXPECT_EQ(convertWhole(CalendarKind::AW, Reading::Strict, text).line,

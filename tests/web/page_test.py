@@ -110,7 +110,7 @@ def enter_from_anywhere(d, url, slow):
     keys(d, ("alt", "e"), "-1", Keys.TAB, slow=slow)
     expect_state(d, "on Convert", focus="cmdConvert")
     keys(d, Keys.ENTER)
-    expect_state(d, "Enter on Convert", result="SC 318.26  -  EY 1 BC  -  BW 2087", focus="txtInputBox",
+    expect_state(d, "Enter on Convert", result="SC 318.28  -  EY 1 BC  -  BW 2086", focus="txtInputBox",
                  sel=[0, 2], dialog="")
     keys(d, "2002.7", Keys.TAB, Keys.TAB, slow=slow)
     expect_state(d, "on an option", focus="optDate1")
