@@ -21,7 +21,7 @@ struct Options {
     Format format = Format::Line;
     bool nul = false;                      // entries and answers end with NUL, not a line feed
     bool lenient = false;                  // read each entry by its leading number
-    bool classic = false;                  // release 1.1.0's pairing of years and limits
+    bool classic = false;                  // release 1.1.0's answers: its years, limits and reading
     std::size_t field = 0;                 // 1-based column of a table to convert; 0: entries are whole lines
     std::string_view fieldName;            // with header: the column to convert, by its name (field is 0)
     bool header = false;                   // with field: the first row is the table's header

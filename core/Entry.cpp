@@ -12,7 +12,7 @@ bool namesYearZero(std::string_view text)
 // The strict and the typed readings' rules on top of the conversion.
 ConversionOutcome::Kind convertWhole(std::optional<CalendarKind> calendar, const NumberReading& number,
                                      std::string_view separator, char* out, LinePieces& pieces,
-                                     Pairing pairing = Pairing::OneCount)
+                                     Pairing pairing)
 {
     if (!number.whole)
         return ConversionOutcome::Kind::NotANumber;

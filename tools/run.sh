@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and running the window needs (only what is missing),
-# builds the window program alone in build-run, and starts it.
+# builds the window program and the batch converter in build-run, says where
+# both are, and starts the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh window
@@ -9,5 +10,6 @@ build=build-run
 if [[ ! -f $build/build.ninja ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 fi
-cmake --build "$build" --target MRVDate
+cmake --build "$build" --target MRVDate mrvdate-convert
+echo "The window: $build/app/MRVDate; the batch converter: $build/cli/mrvdate-convert"
 exec "./$build/app/MRVDate"

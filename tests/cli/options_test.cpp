@@ -71,15 +71,17 @@ TEST(Options, GnuSyntaxAndEntriesThatLookLikeOptions)
 
 TEST(Options, TableOptions)
 {
-    Request r = parse({"-f", "ey", "--format", "csv", "--field", "3", "--header", "--lenient"});
+    Request r = parse({"-f", "ey", "--format", "csv", "--field", "3", "--header", "--lenient", "--cl"});
     ASSERT_EQ(r.what, Request::What::Run) << r.problem;
     EXPECT_EQ(r.options.field, 3u);
     EXPECT_TRUE(r.options.header);
     EXPECT_TRUE(r.options.lenient);
+    EXPECT_TRUE(r.options.classic);
     r = parse({"-f", "ey", "--format=tsv", "--fi=12"});
     EXPECT_EQ(r.options.field, 12u);
     EXPECT_FALSE(r.options.header);
     EXPECT_FALSE(r.options.lenient);
+    EXPECT_FALSE(r.options.classic);
     r = parse(
         {"-f", "ey", "--format=csv", "-d\\t", "--field", "year", "--header", "--columns", "AW_YEAR,sc"});
     ASSERT_EQ(r.what, Request::What::Run) << r.problem;
