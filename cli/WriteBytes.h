@@ -31,13 +31,6 @@ inline char* copy(char* p, std::string_view text)
     return p + n;
 }
 
-inline char* copy(char* p, SignedNumber number)
-{
-    if (number.negative)
-        *p++ = '-';
-    return copy(p, number.digits);
-}
-
 // Copies a piece of a result line, which holds each piece and number of
 // the answer: one fixed 16-byte copy from within the line's buffer, the
 // destination having room to spare, for any piece of 16 bytes or fewer.

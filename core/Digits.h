@@ -1,5 +1,5 @@
-// Decimal digits and short texts written straight into a buffer: the inner
-// steps of every line the converter writes.
+// Decimal digits: the one test of a digit read, and digits and short texts
+// written straight into a buffer, the inner steps of every line written.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,13 @@
 #include <string_view>
 
 namespace mrv::digits {
+
+// The value of a decimal digit, or -1 for any other character (the ones
+// next to the digits, '/' and ':', included).
+constexpr int value(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
 
 inline constexpr char kPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"

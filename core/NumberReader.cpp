@@ -1,5 +1,7 @@
 #include "NumberReader.h"
 
+#include "Digits.h"
+
 #include <cstring>
 
 namespace mrv {
@@ -12,8 +14,8 @@ bool isBlank(char c)
 
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
+    if (const int digit = digits::value(c); digit >= 0)
+        return digit;
     const char lower = static_cast<char>(c | 0x20); // 'A'..'F' and 'a'..'f' alike
     return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }
@@ -49,7 +51,7 @@ std::size_t NumberReader::digitRun(std::string_view text, bool zerosOnly, bool& 
         const char c = text[i];
         if (c == '0')
             continue;
-        if (zerosOnly || c < '0' || c > '9')
+        if (zerosOnly || digits::value(c) < 0)
             break;
         nonZero = true;
     }
@@ -79,8 +81,8 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
 // calls they cost entries read in pieces a quarter of their time.
 [[gnu::always_inline]] inline void NumberReader::start(char ch)
 {
-    const int digit = ch - '0';
-    if (digit >= 0 && digit <= 9) {
+    const int digit = digits::value(ch);
+    if (digit >= 0) {
         decimalDigit(digit, false);
         c_.state = State::Integer;
     } else if (ch == '.') {
@@ -119,8 +121,8 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
 [[gnu::always_inline]] inline std::size_t NumberReader::mantissa(std::string_view piece, std::size_t at)
 {
     const char ch = piece[at];
-    const int digit = ch - '0';
-    const bool isDigit = digit >= 0 && digit <= 9;
+    const int digit = digits::value(ch);
+    const bool isDigit = digit >= 0;
     const bool afterPoint = c_.state != State::Integer;
     if (isDigit && (c_.significant >= kKeptDigits || (c_.significant == 0 && digit == 0))) {
         // Long runs of digits that only count: zeros before the first
@@ -151,8 +153,8 @@ void NumberReader::decimalDigit(int digit, bool afterPoint)
 
 [[gnu::always_inline]] inline void NumberReader::exponent(char ch)
 {
-    const int digit = ch - '0';
-    if (digit >= 0 && digit <= 9) {
+    const int digit = digits::value(ch);
+    if (digit >= 0) {
         // Far beyond any count of digits a stream can hold, so the sum with
         // the scale in result() never wraps nor changes class.
         constexpr std::int64_t kCap = std::int64_t{1} << 60;

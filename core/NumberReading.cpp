@@ -46,11 +46,11 @@ std::optional<double> exactInOneOperation(std::uint64_t digits, std::int64_t pow
         ++p;
     const char* const first = p;
     const char* point = nullptr;
-    std::uint64_t digits = 0;
+    std::uint64_t mantissa = 0;
     for (; p < end; ++p) {
-        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(*p) - '0');
-        if (digit <= 9)
-            digits = digits * 10 + digit; // used only up to 19 digits, short of wrapping
+        if (const int digit = digits::value(*p); digit >= 0)
+            mantissa =
+                mantissa * 10 + static_cast<unsigned>(digit); // used only up to 19 digits, short of wrapping
         else if (*p == '.' && !point)
             point = p;
         else
@@ -59,7 +59,7 @@ std::optional<double> exactInOneOperation(std::uint64_t digits, std::int64_t pow
     const std::ptrdiff_t digitCount = p - first - (point ? 1 : 0);
     if (digitCount == 0 || digitCount > 19)
         return std::nullopt;
-    return exactInOneOperation(digits, point ? -(end - point - 1) : 0, negative);
+    return exactInOneOperation(mantissa, point ? -(end - point - 1) : 0, negative);
 }
 
 } // namespace

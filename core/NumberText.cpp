@@ -63,7 +63,7 @@ Decimal toSignificant(double value, int significant)
         text.remove_prefix(1); // the caller writes the sign
     std::size_t e = text.find('e');
     for (char c : text.substr(0, e))
-        if (c >= '0' && c <= '9')
+        if (digits::value(c) >= 0)
             d.digits.push_back(c);
     std::string_view exponentText = text.substr(e + 1);
     if (!exponentText.empty() && exponentText.front() == '+')

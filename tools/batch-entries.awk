@@ -31,6 +31,7 @@ BEGIN {
   for (y = -35000; y <= 35000; y += 11) printf "%s\n", blanks(sprintf("%d", y))
   printf "\n0\n 0\n0 \n00\n0.0\n-0\n+0\nabc\n-\n.\n$5\n--5\n+-5\n-.e1\n361,98\n1,000\n1.2.3\n.5\n5.\n0x10\n"
   printf "12\r3\n2002\r\n0\r\n361.98\xc2\xa0\n1 000\n- 5\n+7\n"
+  printf ":5\n5:\n/5\n5/\n1e1:\n1e:5\n&H1:\n&HFg\n"
   # Long mantissas: many zeros before or after the digits, long digit runs.
   z = "0000000000"; for (i = 0; i < 5; i++) z = z z
   printf "%s361.98\n0.%s1\n1%s\n361.98%s1\n1%se-320\n0.%s1e320\n", z, z, z, z, z, z

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh sizes >&2
 
 max_function=60 max_file=300
-folders=(core cli ui shell app web)
+folders=(core cli ui shell app web npm)
 build=${1:-build-sizes}
 if [[ ! -f $build/compile_commands.json ]]; then
   cmake -S . -B "$build" -G Ninja -DBUILD_TESTING=OFF >/dev/null
@@ -26,15 +26,17 @@ find "${folders[@]}" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.h.in' -
   xargs -0 wc -l | awk -v max=$max_file '$2 != "total" && $1 > max { printf "%s:1: file of %d lines (over %d)\n", $2, $1, max }' \
   >>"$findings"
 
-# C++ functions, the headers' included; the web binding is built by
-# Emscripten only, so it is read with the core's include folder.
+# C++ functions, the headers' included; the web and npm bindings are built
+# by Emscripten only, so they are read with the core's (and the batch
+# converter's) include folders.
 paths=$(IFS='|'; echo "${folders[*]}")
 tidy=(clang-tidy --quiet "--checks=-*,readability-function-size"
   "--config={CheckOptions: [{key: readability-function-size.LineThreshold, value: $max_function}]}"
   "--header-filter=^$PWD/($paths)/")
 {
-  git ls-files "${folders[@]/%//*.cpp}" | grep -v '^web/' | xargs -P 2 -n 4 "${tidy[@]}" -p "$build" 2>/dev/null || true
+  git ls-files "${folders[@]/%//*.cpp}" | grep -Ev '^(web|npm)/' | xargs -P 2 -n 4 "${tidy[@]}" -p "$build" 2>/dev/null || true
   "${tidy[@]}" web/*.cpp -- -std=c++20 -Icore 2>/dev/null || true
+  "${tidy[@]}" npm/*.cpp -- -std=c++20 -Icore -Icli -I"$build/core/texts" 2>/dev/null || true
 } | awk -v root="$PWD/" -v max=$max_function '
   /warning: function .* exceeds recommended size/ { split($0, at, ": warning: "); where = at[1]; sub(root, "", where)
     match($0, /function '\''[^'\'']*'\''/); name = substr($0, RSTART + 10, RLENGTH - 11) }

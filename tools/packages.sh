@@ -33,15 +33,21 @@ toolchain_packages=(
   g++-mingw-w64-x86-64-posix wine64
 )
 
-# The web edition (tools/web.sh): the core compiled to WebAssembly, and a
+# The web edition (tools/web.sh): the core compiled to WebAssembly, a
 # static server for the built page (Python, which the batch converter's
-# tests also use to read its csv and jsonl back).
-web_packages=(emscripten python3)
+# tests also use to read its csv and jsonl back), and npm, which packs the
+# npm package.
+web_packages=(emscripten python3 npm)
 
 # The web page's tests: headless Chromium driven through WebDriver, and npm
 # for the pinned npm packages of the tests (axe-core) and of the page's
 # benchmark (Lighthouse).
 web_test_packages=(chromium chromium-driver python3-selenium npm)
+
+# The wiki module's tests and benchmark (tools/test-wiki.sh, bench/wiki/):
+# Lua 5.1, and MediaWiki with its bundled Scribunto on SQLite, run by PHP's
+# command line.
+wiki_test_packages=(lua5.1 mediawiki php-cli php-sqlite3)
 
 # Everything else the test command uses, on top of the window's and the
 # package's sets.

@@ -20,7 +20,8 @@ web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_
 sizes) packages=("${window_packages[@]}" "${sizes_packages[@]}") ;;
 test)
   packages=("${window_packages[@]}" "${package_packages[@]}" "${package_check_packages[@]}" "${test_packages[@]}"
-    "${desktop_packages[@]}" "${toolchain_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}")
+    "${desktop_packages[@]}" "${toolchain_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}"
+    "${wiki_test_packages[@]}")
   ;;
 *)
   echo "usage: setup-deps.sh window|package|web|test|sizes" >&2

@@ -2,11 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The MRVDate developers
 # SPDX-License-Identifier: MIT
 #
-# Checks the Debian package as Debian's own tools would: every file's licence
-# (reuse lint); the package built twice, from two copies of the source in two
-# folders, at two times, under two umasks, the same bytes both times;
-# lintian, every tag shown, finds nothing; both programs carry the hardening
-# (hardening-check).
+# Checks the Debian packages, the program's and the core library's -dev, as
+# Debian's own tools would: every file's licence (reuse lint); the packages
+# built twice, from two copies of the source in two folders, at two times,
+# under two umasks, the same bytes both times; lintian, every tag shown,
+# finds nothing; both programs carry the hardening (hardening-check); a
+# program built against the unpacked -dev package runs.
 #   test-package.sh [WORK_DIR]     (default build-package-check)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,32 +61,36 @@ build_package "$work/a/src" build
   umask 077
   build_package "$work/second-copy/mrvdate" build-other
 )
+for name in mrvdate mrvdate-dev; do
+  deb_a=("$work"/a/src/build/"$name"_*.deb)
+  deb_b=("$work"/second-copy/mrvdate/build-other/"$name"_*.deb)
+  [[ -f ${deb_a[0]} && -f ${deb_b[0]} ]] || fail "no ${name}_*.deb from one of the builds"
+  if ! cmp -s "${deb_a[0]}" "${deb_b[0]}"; then
+    # Say where they differ: the archive members, then the files inside.
+    diff <(ar tv "${deb_a[0]}") <(ar tv "${deb_b[0]}") >&2 || true
+    diff <(dpkg-deb -c "${deb_a[0]}") <(dpkg-deb -c "${deb_b[0]}") >&2 || true
+    for i in a b; do
+      deb=${deb_a[0]}
+      [[ $i == a ]] || deb=${deb_b[0]}
+      rm -rf "$work/unpacked-$i"
+      dpkg-deb -R "$deb" "$work/unpacked-$i"
+    done
+    diff -r "$work/unpacked-a" "$work/unpacked-b" >&2 || true
+    fail "two builds of the same source give different packages: ${deb_a[0]} ${deb_b[0]}"
+  fi
+  echo "package check: two builds in two folders give the same $(basename "${deb_a[0]}") ($((SECONDS - start)) s)"
+done
 deb_a=("$work"/a/src/build/mrvdate_*.deb)
-deb_b=("$work"/second-copy/mrvdate/build-other/mrvdate_*.deb)
-[[ -f ${deb_a[0]} && -f ${deb_b[0]} ]] || fail "no mrvdate_*.deb from one of the builds"
-if ! cmp -s "${deb_a[0]}" "${deb_b[0]}"; then
-  # Say where they differ: the archive members, then the files inside.
-  diff <(ar tv "${deb_a[0]}") <(ar tv "${deb_b[0]}") >&2 || true
-  diff <(dpkg-deb -c "${deb_a[0]}") <(dpkg-deb -c "${deb_b[0]}") >&2 || true
-  for i in a b; do
-    deb=${deb_a[0]}
-    [[ $i == a ]] || deb=${deb_b[0]}
-    rm -rf "$work/unpacked-$i"
-    dpkg-deb -R "$deb" "$work/unpacked-$i"
-  done
-  diff -r "$work/unpacked-a" "$work/unpacked-b" >&2 || true
-  fail "two builds of the same source give different packages: ${deb_a[0]} ${deb_b[0]}"
-fi
-echo "package check: two builds in two folders give the same $(basename "${deb_a[0]}") ($((SECONDS - start)) s)"
+dev_a=("$work"/a/src/build/mrvdate-dev_*.deb)
 
 # Every tag lintian knows, informational, pedantic and experimental ones included.
-tags=$(lintian --pedantic --display-info --display-experimental "${deb_a[0]}" 2>"$work/lintian.err") || true
+tags=$(lintian --pedantic --display-info --display-experimental "${deb_a[0]}" "${dev_a[0]}" 2>"$work/lintian.err") || true
 if [[ -n $tags ]] || grep -vq 'running with root privileges' "$work/lintian.err"; then
   echo "$tags" >&2
   cat "$work/lintian.err" >&2
-  fail "lintian has remarks on the package"
+  fail "lintian has remarks on the packages"
 fi
-echo "package check: lintian --pedantic --display-info --display-experimental: no tags"
+echo "package check: lintian --pedantic --display-info --display-experimental: no tags on either package"
 
 # The programs as packaged (stripped). Stack-clash probes only show in a
 # function with more than a page of stack, and control-flow marking needs
@@ -107,3 +112,8 @@ for program in MRVDate mrvdate-convert; do
   done
 done
 echo "package check: hardening-check: PIE, stack protector, fortified functions, RELRO, immediate binding in both programs"
+
+# The library as its package installs it, used as docs/embedding.md says.
+dpkg-deb -x "${dev_a[0]}" "$work/dev-root"
+bash tests/library/check_library.sh . "$work/a/src/build" "$work/dev-consumer" "$work/dev-root" |
+  sed 's/^/package check: mrvdate-dev: /'

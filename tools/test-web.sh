@@ -6,7 +6,9 @@
 # (WEB_COMPARE_STEP=N takes every N-th entry only), then runs the page in
 # headless Chromium: its behaviours (tests/web/page_test.py), and its touch
 # and dark layouts with axe-core's rules (tests/web/layouts_test.py; axe-core
-# comes from npm at the version tests/web/package-lock.json pins).
+# comes from npm at the version tests/web/package-lock.json pins); then the
+# npm package as a user installs it, its answers against the native
+# converter's JSON Lines and its element in Chromium (tests/npm/check_npm.sh).
 # BUILD_DIR: a native build to compare with (else one is made).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,4 +47,6 @@ status=0
 /usr/bin/python3 tests/web/page_test.py build-web/site || status=1
 npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
 /usr/bin/python3 tests/web/layouts_test.py build-web/site || status=1
+tarballs=(build-web/npm/mrvdate-*.tgz)
+bash tests/npm/check_npm.sh "${tarballs[0]}" "$native/cli/mrvdate-convert" || status=1
 exit $status

@@ -39,6 +39,7 @@ show_window_manager_skip build
 # The core and the converter with Clang/libc++, MinGW-w64 under Wine, Emscripten under Node.
 bash tools/test-toolchains.sh
 BUILD_DIR=build bash tools/test-web.sh # the web page: its core against the native one, the page in Chromium
+BUILD_DIR=build bash tools/test-wiki.sh # the wiki module against the native converter, then in MediaWiki
 bash tools/test-package.sh
 # The converter's tables opened in a real spreadsheet, LibreOffice Calc
 # headless: a step of its own, as its start-up is slow (15 to 45 s).

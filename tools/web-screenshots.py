@@ -13,7 +13,9 @@ from touch import DESKTOP, PHONE, emulate, wait_for  # noqa: E402
 site, out = (pathlib.Path(a).resolve() for a in sys.argv[1:3])
 out.mkdir(parents=True, exist_ok=True)
 SHOW = """
-document.getElementById('imgMainPicture').src = 'pictures/library3.png';
+const picture = document.getElementById('imgMainPicture');
+picture.srcset = 'pictures/library3.png 1x, pictures/library3@2x.png 2x, pictures/library3@3x.png 3x';
+picture.src = 'pictures/library3.png';
 document.getElementById('optDate0').click();
 document.getElementById('txtInputBox').value = '361.98';
 document.getElementById('cmdConvert').click();

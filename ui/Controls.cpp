@@ -74,7 +74,7 @@ QPixmap PictureBox::picture()
 {
     if (!decoded_ && !source_.isEmpty()) {
         decoded_ = true;
-        QLabel::setPixmap(loadPicture(source_));
+        QLabel::setPixmap(loadDesignPicture(source_, devicePixelRatioF()));
     }
     return pixmap();
 }

@@ -66,8 +66,9 @@ private:
     bool pressPending_ = false;
 };
 
-// An image control: shows a stored picture at its natural size. The picture
-// is decoded on first use, so hidden store images cost nothing at start-up.
+// An image control: shows a stored picture at its natural size, in the
+// rendering for the screen's pixel density. The picture is decoded on first
+// use, so hidden store images cost nothing at start-up.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:

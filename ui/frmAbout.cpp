@@ -40,7 +40,7 @@ frmAbout::frmAbout(QWidget* parent)
 {
     Image1 = makeLabel(this, designOf(design::kControls, "Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(loadPicture(QStringLiteral(":/pictures/about.png")));
+    Image1->setPixmap(loadDesignPicture(QStringLiteral(":/pictures/about.png"), devicePixelRatioF()));
 
     Label1 = makeLabel(this, designOf(design::kControls, "Label1"));
     Label1->setFont(designFont(8.25, true));

@@ -31,3 +31,4 @@ var createMrvCore = () => {
     _mrv_result_length: () => length,
   });
 };
+window.mrvCoreReady = createMrvCore();

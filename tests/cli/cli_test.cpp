@@ -364,6 +364,9 @@ TEST(BatchConverter, MachineFormats)
         {{"-f", "ey"},
          repeated("2002\n", 13107) + "20x02\n",
          repeated("SC 338.30  -  EY 2002 AD  -  BW 84\n", 13107) + "Sorry, \"20x02\" is not a number.\n"},
+        {{"-f", "ey", "--format", "jsonl", "--columns", "sc,ey,aw_year,error", "2002"},
+         "",
+         "{\"entry\":\"2002\",\"sc\":\"338.30\",\"ey\":\"2002 AD\",\"aw_year\":-84,\"error\":null}\n"},
         {{"-f", "ey", "--format", "jsonl", "--columns", "ey_year,error"},
          "\xef\xbb\xbf"
          "2002\n0",

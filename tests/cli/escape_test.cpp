@@ -35,6 +35,8 @@ TEST(TsvEscaping, KeepsEveryFieldOnItsRow)
     const Case cases[] = {{"2002", "2002"},
                           {"a\tb\nc\rd\\e"s + '\0', "a\\tb\\nc\\rd\\\\e\\0"},
                           {"\"q\" ,;", "\"q\" ,;"},
+                          // Longer than a short text: escaped piece by piece.
+                          {std::string(66, 'x') + "\t\\\n", std::string(66, 'x') + "\\t\\\\\\n"},
                           {"", ""}};
     for (const Case& c : cases)
         expectEveryCut(

@@ -64,6 +64,9 @@ TEST(Writers, EveryColumnOfEveryKind)
               "Sorry, \"a,\\\"b\\\"\\t\\x01\xc3\xa9\" is not a number."s + '\0');
     EXPECT_EQ(written(LineWriter('\n'), cut, ""),
               "Sorry, \"2002 is the year of the coronati...\" is not a number.\n");
+    // Cut inside a four-byte character: the whole character goes.
+    EXPECT_EQ(written(LineWriter('\n'), refused(Kind::NotANumber, "year \xf0\x9f\x98", true), ""),
+              "Sorry, \"year ...\" is not a number.\n");
     EXPECT_EQ(written(LineWriter('\n'), missing, ""), "Sorry, that row has no field 12.\n");
 
     EXPECT_EQ(written(TsvWriter('\n'), bc, "-1"), "-1\t318.26\t1 BC\tBW 2087\t\t\t318.26\t-1\t-2087\n");
@@ -140,6 +143,16 @@ TEST(Writers, AConvertedEntryInOneGoAsEntryThenAnswer)
             expectAlike(JsonlWriter('\n', columns), entry);
         }
     }
+}
+
+// A block filled to its last byte is written out before the text that follows.
+TEST(Writers, AFullBlockGoesOutBeforeMore)
+{
+    StringOut out;
+    const std::string full(mrv::Output::kSize, 'x');
+    out.put(full);
+    out.put(std::string_view("more"));
+    EXPECT_TRUE(out.text() == full + "more");
 }
 
 TEST(Writers, HeadersAndAnEntryInPieces)

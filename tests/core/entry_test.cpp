@@ -62,7 +62,10 @@ const std::vector<std::pair<std::string_view, bool>> kTexts = {{"2002", true},  
                                                                {"12\r3", false},  {"2002\r", false},
                                                                {"12:30", false},  {"361\xc2\xa0.98", false},
                                                                {"1d2", false},    {"--5", false},
-                                                               {"$5", false}};
+                                                               {"$5", false},     {":5", false},
+                                                               {"5:", false},     {"/5", false},
+                                                               {"5/", false},     {"1e1:", false},
+                                                               {"1e:5", false},   {"&H1:", false}};
 
 TEST(EntryReadings, RefuseWhatIsNotWhollyANumberAndOtherwiseAnswerAsTheLeadingNumber)
 {

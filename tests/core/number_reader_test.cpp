@@ -53,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(Decimal, LeadingNumberReading,
                                            ReadCase{"99999999999999.9", 99999999999999.9},
                                            ReadCase{"9007199254740.993", 9007199254740.993},
                                            ReadCase{"-0.000000000000001", -1e-15},
-                                           ReadCase{"9007199254740993", 9007199254740992.0}));
+                                           ReadCase{"9007199254740993", 9007199254740992.0},
+                                           // The characters next to the digits end a number.
+                                           ReadCase{"5:", 5}, ReadCase{"5/", 5}, ReadCase{"1e1:", 10},
+                                           ReadCase{"1e1/", 10}, ReadCase{"1.5:5", 1.5}));
 
 INSTANTIATE_TEST_SUITE_P(Radix, LeadingNumberReading,
                          ::testing::Values(ReadCase{"&HFFFF", -1}, ReadCase{"&H8000", -32768},
@@ -61,12 +64,15 @@ INSTANTIATE_TEST_SUITE_P(Radix, LeadingNumberReading,
                                            ReadCase{"&H 1 0", 16}, ReadCase{"&O17", 15},
                                            ReadCase{"&o177777", -1}, ReadCase{"&H", 0}, ReadCase{"&G", 0},
                                            ReadCase{"&H0000FFFF", -1}, ReadCase{"&H1Fzz", 31},
-                                           ReadCase{"&O78", 7}));
+                                           ReadCase{"&O78", 7}, ReadCase{"&H1:", 1}, ReadCase{"&H1/", 1},
+                                           ReadCase{"&HFg", 15}, ReadCase{"&H1G", 1}, ReadCase{"&O7:", 7}));
 
 INSTANTIATE_TEST_SUITE_P(NothingNumeric, LeadingNumberReading,
                          ::testing::Values(ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"-", 0},
                                            ReadCase{".", 0}, ReadCase{"$5", 0}, ReadCase{"--5", 0},
-                                           ReadCase{"+-5", 0}, ReadCase{"e5", 0}, ReadCase{"-.e1", 0}));
+                                           ReadCase{"+-5", 0}, ReadCase{"e5", 0}, ReadCase{"-.e1", 0},
+                                           ReadCase{":5", 0}, ReadCase{"/5", 0}, ReadCase{"-:5", 0},
+                                           ReadCase{".:5", 0}));
 
 TEST(LeadingNumberReadingFailures, OversizedNumbersOverflow)
 {
@@ -106,6 +112,7 @@ TEST(LeadingNumberReadingStream, LongNumbersReadExactly)
         {"9007199254740993", '0', kMany, "e-30000000", 9007199254740992.0},
         {"9007199254740993", '0', kMany, "1e-30000001", 9007199254740994.0},
         {"9007199254740993", '9', kMany, "e-30000000", 9007199254740994.0},
+        {"9007199254740993", '0', kMany, "1:9e-30000000", std::nullopt}, // ':' ends even a long run
         {"&H", '0', kMany, "FFFF", -1.0},
         {"3", ' ', kMany, "6", 36.0},
         {"12", 'x', kMany, "3", 12.0},

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -64,7 +66,8 @@ struct Picture {
 };
 
 // All PNG, which QtGui reads without an image plugin. The photographs are
-// true colour; the drawings keep the few colours they were drawn in.
+// true colour; the drawings keep the few colours they were drawn in, at
+// each of the three scales (name.png, name@2x.png, name@3x.png).
 
 const Picture kPictures[] = {
     {":/pictures/library0.png", "png", 114, 163, 64, false},
@@ -84,12 +87,14 @@ void PrintTo(const Picture& p, std::ostream* os)
     *os << p.path;
 }
 
-class PictureTest : public ::testing::TestWithParam<Picture> {};
+class PictureTest : public ::testing::TestWithParam<std::tuple<Picture, int>> {};
 
 TEST_P(PictureTest, DecodesAtItsSizeInItsStoredFormat)
 {
-    const Picture& p = GetParam();
-    const QString path = QString::fromLatin1(p.path);
+    const auto& [p, scale] = GetParam();
+    QString path = QString::fromLatin1(p.path);
+    if (scale > 1)
+        path.replace(QStringLiteral(".png"), QStringLiteral("@%1x.png").arg(scale));
     const QByteArray data = contents(path);
     ASSERT_FALSE(data.isEmpty()) << "not compiled in";
 
@@ -97,7 +102,7 @@ TEST_P(PictureTest, DecodesAtItsSizeInItsStoredFormat)
     EXPECT_EQ(reader.format(), p.format);
     const QImage image = reader.read();
     ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
-    EXPECT_EQ(image.size(), QSize(p.width, p.height));
+    EXPECT_EQ(image.size(), QSize(p.width, p.height) * scale);
     EXPECT_EQ(image.hasAlphaChannel(), p.transparent);
     EXPECT_FALSE(image.isGrayscale());
 
@@ -114,11 +119,13 @@ TEST_P(PictureTest, DecodesAtItsSizeInItsStoredFormat)
     EXPECT_EQ(png.transparent, p.transparent);
 }
 
-INSTANTIATE_TEST_SUITE_P(CompiledIn, PictureTest, ::testing::ValuesIn(kPictures),
-                         [](const ::testing::TestParamInfo<Picture>& info) {
-                             QString name = QString::fromLatin1(info.param.path).section('/', -1);
+INSTANTIATE_TEST_SUITE_P(CompiledIn, PictureTest,
+                         ::testing::Combine(::testing::ValuesIn(kPictures), ::testing::Values(1, 2, 3)),
+                         [](const ::testing::TestParamInfo<std::tuple<Picture, int>>& info) {
+                             QString name =
+                                 QString::fromLatin1(std::get<0>(info.param).path).section('/', -1);
                              name.replace('.', '_').replace('-', '_');
-                             return name.toStdString();
+                             return name.toStdString() + "_" + std::to_string(std::get<1>(info.param)) + "x";
                          });
 
 TEST(LibraryPictures, AreSevenDifferentPictures)
@@ -134,11 +141,12 @@ TEST(LibraryPictures, AreSevenDifferentPictures)
             EXPECT_NE(images[i], images[j]) << i << " and " << j;
 }
 
-TEST(ApplicationIcon, HasTheTwoWindowSizesWithATransparentBackground)
+TEST(ApplicationIcon, HasTheTwoWindowSizesAndTheirDenserRenderingsWithATransparentBackground)
 {
     const QIcon icon = mrv::applicationIcon();
-    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
-    for (int size : {16, 32}) {
+    EXPECT_EQ(icon.availableSizes(),
+              (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(96, 96)}));
+    for (int size : {16, 32, 48, 64, 96}) {
         SCOPED_TRACE(size);
         const QImage image(QStringLiteral(":/icons/mrvdate-%1.png").arg(size));
         ASSERT_FALSE(image.isNull());

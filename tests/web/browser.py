@@ -17,14 +17,24 @@ from selenium.webdriver.common import utils
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    held = {}
+
     def log_message(self, *args):
         pass
 
+    def do_GET(self):
+        gate = self.held.get(self.path.lstrip("/").split("?")[0])
+        if gate:
+            gate.wait(60)
+        super().do_GET()
+
 
 @contextlib.contextmanager
-def static_server(folder):
-    """Serves `folder` on http://127.0.0.1:PORT/ (a free port) until the block ends."""
-    handler = functools.partial(_QuietHandler, directory=str(folder))
+def static_server(folder, held=None):
+    """Serves `folder` on http://127.0.0.1:PORT/ (a free port) until the block
+    ends; a file named in `held` (path: threading.Event) is answered only once
+    its event is set."""
+    handler = functools.partial(type("Handler", (_QuietHandler,), {"held": held or {}}), directory=str(folder))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
@@ -71,11 +81,14 @@ class _LoopbackService(Service):
 
 
 @contextlib.contextmanager
-def chromium(width=800, height=600, lang=None):
+def chromium(width=800, height=600, lang=None, page_load="normal"):
     """Headless Chromium with a fresh profile, started here and attached to
     by the driver at 127.0.0.1 (the driver's own start would name the
     browser "localhost", which a bare system without /etc/hosts cannot
-    resolve)."""
+    resolve). The driver's `devtools_url` is the browser's own DevTools
+    endpoint (bench/web/tasks.py traces through it). `page_load` is the
+    driver's page load strategy: "eager" returns from a load at
+    DOMContentLoaded, before async scripts and pictures."""
     profile = pathlib.Path(tempfile.mkdtemp(prefix="mrv-web-"))
     flags = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -94,11 +107,13 @@ def chromium(width=800, height=600, lang=None):
             if browser.poll() is not None or time.monotonic() > deadline:
                 raise RuntimeError("chromium did not start")
             time.sleep(0.05)
-        port = port_file.read_text().split()[0]
+        port, path = port_file.read_text().split()[:2]
         options = webdriver.ChromeOptions()
         options.add_experimental_option("debuggerAddress", f"127.0.0.1:{port}")
+        options.page_load_strategy = page_load
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         driver = webdriver.Chrome(service=_LoopbackService("/usr/bin/chromedriver"), options=options)
+        driver.devtools_url = f"ws://127.0.0.1:{port}{path}"
         yield driver
     finally:
         if driver:

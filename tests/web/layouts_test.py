@@ -2,6 +2,7 @@
 finger) and the system's two colour schemes, in headless Chromium's mobile
 emulation: tapped with touch events, measured from the rendered page, and
 checked by axe-core in the page. Usage: layouts_test.py SITE_FOLDER"""
+import re
 import sys
 import time
 
@@ -127,6 +128,41 @@ def phone_keyboard(d, url, dark):
     d.execute_cdp_cmd("Emulation.setUserAgentOverride", {"userAgent": own})
 
 
+# Each picture shown and its rendering: the pixel width of the file the
+# browser chose (an img's own naturalWidth is divided by the srcset's
+# density), its CSS width and the pixel density.
+PICTURES = """
+const done = arguments[arguments.length - 1];
+const own = (id) => new Promise((resolve) => {
+  const shown = document.getElementById(id);
+  const file = new Image();
+  file.onload = () => resolve([file.naturalWidth, shown.width, shown.currentSrc.split('/').pop()]);
+  file.src = shown.currentSrc;
+});
+Promise.all([own('imgMainPicture'), own('frmAbout_Image1')]).then(([main, about]) => done({
+  ratio: devicePixelRatio, main, about }));"""
+
+
+def crisp_pictures(d, url, dark):
+    load(d, url)
+    wait_for(d, "return document.getElementById('imgMainPicture').complete", "the picture")
+    # Over the network, at most the one picture shown (a change of emulated
+    # density may fetch a second rendering of it), About's not yet; one in
+    # the memory cache from an earlier row loads at once, which costs nothing.
+    fetched = d.execute_script("""return performance.getEntriesByType('resource')
+        .filter((e) => e.transferSize > 0).map((e) => e.name)""")
+    shown = {re.sub(r"(@[23]x)?[.]png$", "", name.split("/")[-1]) for name in fetched if "/pictures/" in name}
+    expect(len(shown) <= 1 and "about" not in shown, True, f"pictures fetched before About: {shown}")
+    d.execute_script("MRV.commands.mnuHelpAbout();")
+    wait_for(d, "return document.getElementById('frmAbout_Image1').complete", "About's picture")
+    after = d.execute_async_script(PICTURES)
+    d.execute_script("document.getElementById('frmAbout_cmdOK').click();")
+    for picture in ("main", "about"):
+        natural, width, file = after[picture]
+        expect(natural >= after["ratio"] * width, True,
+               f"{picture}: {file} {natural} px wide for {width} CSS px at {after['ratio']}x")
+
+
 def behaviours(d, url, dark):
     """The page's own table of behaviours, by keys and clicks, in this layout."""
     skip = (page_test.layout_in_pixels, page_test.page_weight, page_test.narrow_screen,
@@ -147,6 +183,8 @@ ROWS = [
     ("the decimal pad, or where it has no minus the full keyboard", phone_keyboard, [PHONE], "light"),
     ("the window's pixel places", lambda d, url, _: page_test.layout_in_pixels(d, url, False), [DESKTOP], "dark"),
     ("every state: axe-core; sizes on a phone, contrast in dark", every_state, [DESKTOP, PHONE], None),
+    ("pictures in the rendering for the pixel density, only those shown", crisp_pictures, [DESKTOP, PHONE],
+     "light"),
 ]
 
 

@@ -1,6 +1,7 @@
 'use strict';
 // The conversion compiled to WebAssembly (mrvcore.js), bound to the page:
-// MRV.converterReady settles with the converter once the core can run.
+// MRV.converterReady settles with the converter once the core can run;
+// until then the page works and a Convert waits for it (app.js).
 {
   // Numbers are written with the separator of the browser's language.
   function decimalSeparator() {
@@ -44,8 +45,10 @@
     return { convert };
   }
 
-  // Compiled as the page loads; the factory hands back the module, whose
-  // `ready` settles once it can run.
-  const made = window.createMrvCore();
-  window.MRV.converterReady = Promise.resolve(made.ready || made).then(converterOf);
+  // The core's script comes async (index.html), so the page shows and
+  // takes typing while it loads; it compiles without blocking either.
+  const coreScript = document.getElementById('mrvcore');
+  const loaded = window.mrvCoreReady ? Promise.resolve()
+    : new Promise((resolve) => coreScript.addEventListener('load', resolve));
+  window.MRV.converterReady = loaded.then(() => window.mrvCoreReady).then(converterOf);
 }

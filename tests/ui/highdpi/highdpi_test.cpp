@@ -1,7 +1,8 @@
 // The windows on high-density screens. CTest runs this program with
-// QT_SCALE_FACTOR 2, 1.5 and 1.25: the design is in twips, so the main
+// QT_SCALE_FACTOR 2, 3, 1.5 and 1.25: the design is in twips, so the main
 // window must scale as a whole, with every control inside its container,
-// none over another, and every text of every window whole.
+// none over another, every text of every window whole, and the pictures
+// drawn from their denser renderings, not stretched.
 
 #include "CaptionFit.h"
 #include "frmAbout.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -20,6 +22,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -156,6 +159,27 @@ TEST_F(HighDpiTest, NoControlCoversAnother)
                     << qPrintable(describe(paintedRect(children[j])));
             }
         }
+    }
+}
+
+TEST_F(HighDpiTest, PicturesArePaintedFromTheRenderingForTheScale)
+{
+    // 2x for 1.25 to 2: Qt scales it down between, so pixels compare at 2 only.
+    const int drawnAt = static_cast<int>(std::ceil(scale()));
+    auto* picture = window->findChild<QLabel*>(QStringLiteral("imgMain"));
+    ASSERT_NE(picture, nullptr);
+    frmAbout about;
+    for (const QLabel* label : {picture, about.findChild<QLabel*>(QStringLiteral("Image1"))}) {
+        EXPECT_EQ(label->pixmap().devicePixelRatio(), drawnAt) << qPrintable(describe(label));
+        EXPECT_EQ(label->pixmap().size(), label->contentsRect().size() * drawnAt)
+            << qPrintable(describe(label));
+    }
+    const QImage drawn =
+        QImage(QStringLiteral(":/pictures/library%1@%2x.png").arg(window->shownPictureIndex()).arg(drawnAt))
+            .convertToFormat(QImage::Format_RGB32);
+    const QImage shot = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (scale() == drawnAt) {
+        EXPECT_EQ(shot.copy(QRect(picture->contentsRect().topLeft() * drawnAt, drawn.size())), drawn);
     }
 }
 

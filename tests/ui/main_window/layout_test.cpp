@@ -18,7 +18,10 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest/QTest>
 
 #include <cmath>
@@ -130,6 +133,52 @@ TEST_F(MainWindowLayout, ResultBoxIsRedOnTheTextBackgroundCentredAndBordered)
     EXPECT_EQ(drawn.pixelColor(inside), result->palette().color(QPalette::Base));
     EXPECT_NE(drawn.pixelColor(0, drawn.height() - 1), result->palette().color(QPalette::Base))
         << "the border shows on every side";
+}
+
+// The first column of `image` at or after `from` that holds a pixel of
+// text (antialiased: far from the background's lightness), or -1.
+int firstInkColumn(const QImage& image, QColor background, int from)
+{
+    for (int x = from; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (std::abs(image.pixelColor(x, y).lightness() - background.lightness()) > 96)
+                return x;
+    return -1;
+}
+
+// As drawn: the frame's title and edge, and each option's caption where the
+// style's indicator and spacing put it (the caption drawn alone there).
+TEST_F(MainWindowLayout, FrameAndOptionCaptionsAreDrawn)
+{
+    auto* frame = window->findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    ASSERT_NE(frame, nullptr);
+    const QColor background = frame->palette().color(QPalette::Window);
+    const QImage drawnFrame = frame->grab().toImage();
+    const QImage titleStrip = drawnFrame.copy(0, 0, drawnFrame.width(), frame->fontMetrics().height());
+    EXPECT_GE(firstInkColumn(titleStrip, background, 0), 0) << "no title drawn";
+    EXPECT_NE(drawnFrame.pixelColor(drawnFrame.width() / 2, drawnFrame.height() - 1), background)
+        << "no bottom edge drawn";
+
+    for (int i = 0; i < 3; ++i) {
+        QRadioButton* button = option(i);
+        SCOPED_TRACE(button->text().toStdString());
+        QStyleOptionButton style;
+        style.initFrom(button);
+        style.text = button->text();
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, button);
+        EXPECT_EQ(contents.left(), 13 + 2) << "indicator and spacing";
+        QImage alone(button->size(), QImage::Format_ARGB32_Premultiplied);
+        alone.fill(background);
+        QPainter painter(&alone);
+        painter.setFont(button->font());
+        painter.setPen(button->palette().color(QPalette::WindowText));
+        painter.drawText(contents, Qt::AlignVCenter | Qt::TextShowMnemonic, button->text());
+        painter.end();
+        const int ink = firstInkColumn(button->grab().toImage(), background, 13);
+        EXPECT_GE(ink, 13) << "no caption drawn";
+        EXPECT_EQ(ink, firstInkColumn(alone, background, 0));
+    }
 }
 
 TEST_F(MainWindowLayout, WindowHasItsTitleFixedSizeNoMaximiseAndConvertAsDefault)
