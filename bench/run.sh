@@ -89,8 +89,12 @@ cpu=${BENCH_CPU:-$(($(nproc) - 1))}
   printf 'all-new-ey\t1\t%s\t%s\t%b\tyear\t-d\t;\t--columns\t%s\n' "$work/ey-semicolon.csv" "$converter" \
     "$table" sc,ey,aw,error,message,sc_value,ey_year,aw_year
   # BENCH_BASE: another build's converter (an earlier commit's), run in the
-  # same rounds for a before-and-after table.
-  [ -z "${BENCH_BASE:-}" ] || format_runs base- "$BENCH_BASE"
+  # same rounds for a before-and-after table; the spreadsheet options are
+  # set beside its --field 2 --header, which a build before them has.
+  if [ -n "${BENCH_BASE:-}" ]; then
+    format_runs base- "$BENCH_BASE"
+    printf 'base-header-ey\t1\t%s\t%s\t%b\t2\n' "$work/ey-header.csv" "$BENCH_BASE" "$table"
+  fi
 } | taskset -c "$cpu" "$build/bench/rounds" "${BATCH_ROUNDS:-25}" >"$work/batch.txt"
 # Median CPU ms of a run; for a million entries, ms is ns an entry.
 median_of() { awk -v r="$1" '$1 == r { printf "%.1f", $3 }' "$work/batch.txt"; }
@@ -136,8 +140,13 @@ batch_table() {
   done
   echo "| batch converter, peak memory | 1 GB line: $(mib "$peak_line") MiB; 10 s of /dev/zero: $(mib "$peak_zero") MiB; 1 GB csv row with --field: $(mib "$peak_row") MiB; with -d ';' --field year --header --columns: $(mib "$peak_row_options") MiB | < 8 MiB |"
   if [ -n "${BENCH_BASE:-}" ]; then
-    for r in conv-sc conv-ey conv-aw tsv-ey jsonl-ey csv-ey field-tsv-ey field-csv-ey; do
-      echo "| $r: before (BENCH_BASE) and after | $(median_of base-$r) ns, $(median_of $r) ns: $(ratio "$(median_of $r)" "$(median_of base-$r)")× | |"
+    for r in conv-sc conv-ey conv-aw tsv-ey jsonl-ey csv-ey field-tsv-ey field-csv-ey header-ey named-ey \
+      delimiter-ey columns-ey all-new-ey; do
+      base=base-$r
+      [ "$(median_of "$base")" ] || base=base-header-ey
+      anchor=floor-ey
+      case $r in conv-sc | conv-aw) anchor=floor-${r#conv-} ;; esac
+      echo "| $r: before ($base, BENCH_BASE) and after | $(median_of $base) ns, $(median_of $r) ns: $(ratio "$(median_of $r)" "$(median_of $base)")×; the I/O floor: $(ratio "$(median_of $r)" "$(median_of $anchor)")× | ≤ 1.00× |"
     done
   fi
 }

@@ -104,9 +104,13 @@ public:
             }
             this->writer_.answer(this->out_, this->made(kind, text, false));
         } else {
-            this->writer_.entry(this->out_, text);
             const ConversionOutcome::Kind kind = convertEntry(c.calendar, c.reading, text, c.separator,
                                                               this->line_.text, this->line_.at, c.pairing);
+            if (kind == ConversionOutcome::Kind::Converted) {
+                this->writer_.converted(this->out_, text, this->line_); // one call for the record
+                return;
+            }
+            this->writer_.entry(this->out_, text);
             this->writer_.answer(this->out_, this->made(kind, text, false));
         }
     }
@@ -155,6 +159,8 @@ public:
     void rowEnd(bool found, bool carriageReturn) override;
     std::size_t chosenField() const override { return field_; }
     bool done() const override { return !problem_.empty(); }
+    // The usual row: its field converted whole, its columns in one go.
+    void wholeRow(std::string_view bytes, std::string_view content, bool found, bool carriageReturn) override;
     // A usage error that only the input shows: a --field NAME the header
     // does not hold. Nothing is written then.
     const std::string& problem() const { return problem_; }

@@ -17,6 +17,9 @@ inline constexpr std::size_t kShortText = 64;
 // A TSV field: tabs, line feeds, carriage returns, NULs and backslashes are
 // written \t, \n, \r, \0 and \\, so that every row keeps its fields.
 void putTsvEscaped(Output& out, std::string_view text);
+// The same for a short text (at most kShortText bytes) into a reserved
+// block with room for twice its size; returns the end.
+char* writeTsvEscaped(char* p, std::string_view text);
 
 // Whether a CSV field must be quoted (RFC 4180): it holds the delimiter, a
 // quote or a line break.
@@ -27,6 +30,9 @@ void putCsvQuotedInside(Output& out, std::string_view text);
 
 // A whole CSV field, quoted only where it must be.
 void putCsvField(Output& out, std::string_view text, char delimiter = ',');
+// The same for a short text (at most kShortText bytes) into a reserved
+// block with room for twice its size and two quotes; returns the end.
+char* writeCsvField(char* p, std::string_view text, char delimiter);
 
 // Whether a text goes into a JSON string as it is: printable ASCII, no
 // quote, no backslash.

@@ -43,6 +43,27 @@ template <typename Writer> void FieldLoop<Writer>::rowEnd(bool found, bool carri
     this->out_.put(end);
 }
 
+template <typename Writer>
+void FieldLoop<Writer>::wholeRow(std::string_view bytes, std::string_view content, bool found,
+                                 bool carriageReturn)
+{
+    if (headerRow_ || !found || done()) {
+        RowSink::wholeRow(bytes, content, found, carriageReturn);
+        return;
+    }
+    const Conversion& c = this->conversion_;
+    const ConversionOutcome::Kind kind = convertEntry(c.calendar, c.reading, content, c.separator,
+                                                      this->line_.text, this->line_.at, c.pairing);
+    const std::string_view end(lineEnd_ + !carriageReturn, 1 + carriageReturn);
+    this->out_.put(bytes);
+    if (kind == ConversionOutcome::Kind::Converted) {
+        this->writer_.convertedColumns(this->out_, this->line_, end);
+        return;
+    }
+    this->writer_.columns(this->out_, this->made(kind, content, false));
+    this->out_.put(end);
+}
+
 template <typename Writer> bool FieldLoop<Writer>::chooseField()
 {
     if (!finder_)

@@ -24,9 +24,11 @@ public:
     void entry(Output& out, std::string_view text);
     void entryPiece(Output& out, std::string_view text);
     void answer(Output& out, const Answer& answer);
+    // A whole entry that converted, with its keys: nearly every object,
+    // written in one go.
+    void converted(Output& out, std::string_view entry, const ResultLine& line);
 
 private:
-    void convertedKeys(Output& out, const ResultLine& line);
     void refusedKeys(Output& out, const Answer& answer);
 
     char terminator_;

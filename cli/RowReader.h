@@ -30,7 +30,25 @@ public:
     virtual std::size_t chosenField() const { return 0; }
     // Whether the rows to come change nothing, so that reading may stop.
     virtual bool done() const { return false; }
+    // A row on one line whose chosen field needs no unescaping or unquoting,
+    // nearly every row, told at once: what row(bytes), field(content) and
+    // rowEnd(found, carriageReturn) would be told one by one.
+    virtual void wholeRow(std::string_view bytes, std::string_view content, bool found, bool carriageReturn)
+    {
+        row(bytes);
+        if (!content.empty())
+            field(content);
+        rowEnd(found, carriageReturn);
+    }
 };
+
+// The chosen field of a row on one line, fields split by `delimiter`: its
+// content, and whether the row has it.
+struct LineField {
+    std::string_view content;
+    bool found = false;
+};
+LineField lineField(std::string_view line, std::size_t field, char delimiter);
 
 // TSV: fields split on tabs; \t, \n, \r, \0 and \\ in a field stand for a
 // tab, line feed, carriage return, NUL and backslash; any other backslash is
@@ -71,11 +89,7 @@ public:
     {
     }
 
-    void whole(std::string_view line)
-    {
-        piece(line);
-        end();
-    }
+    void whole(std::string_view line);
     void piece(std::string_view part);
     // The end of a line: the end of the row, unless a quoted field goes on.
     // Then the line end is the field's, once more of the row follows.

@@ -6,6 +6,7 @@
 #include "Answer.h"
 #include "BlockIo.h"
 #include "Columns.h"
+#include "Escape.h"
 
 #include <cstddef>
 #include <string_view>
@@ -14,7 +15,8 @@ namespace mrv::cli {
 
 // The shape both table formats share: a header row, and the answer's
 // columns after the entry or a table's own row. `Format` writes the fields
-// its own way: putField(out, text) and closeEntry(out).
+// its own way: putField(out, text), closeEntry(out), and a short text
+// (kShortText) into a reserved block: writeField(p, text).
 template <typename Format> class TableWriter {
 public:
     TableWriter(char separator, std::string_view end, const Columns& columns)
@@ -27,8 +29,13 @@ public:
     // table's header row with --field.
     void columnNames(Output& out);
     void answer(Output& out, const Answer& answer);
+    // A whole entry that converted, with its columns and the record end:
+    // nearly every record, written in one go.
+    void converted(Output& out, std::string_view entry, const ResultLine& line);
     // The answer's columns alone: after a table's own row with --field.
     void columns(Output& out, const Answer& answer);
+    // A converted answer's columns and then `end`, the row's line end.
+    void convertedColumns(Output& out, const ResultLine& line, std::string_view end);
     // The format's record end.
     std::string_view end() const { return end_; }
 
@@ -51,6 +58,7 @@ public:
     void entryPiece(Output& out, std::string_view text) { entry(out, text); }
     void putField(Output& out, std::string_view text) { entry(out, text); }
     void closeEntry(Output&) {}
+    static char* writeField(char* p, std::string_view text) { return writeTsvEscaped(p, text); }
 };
 
 // RFC 4180: fields split by commas (or the delimiter given), quoted only
@@ -68,6 +76,7 @@ public:
     void putField(Output& out, std::string_view text);
     // An entry that arrived in pieces: its closing quote, or the whole of it.
     void closeEntry(Output& out);
+    char* writeField(char* p, std::string_view text) const { return writeCsvField(p, text, separator_); }
 
 private:
     char hold_[kHeld]; // the first pieces of an entry, while it may still be short

@@ -134,10 +134,12 @@ NumberReading readNumber(std::string_view text)
     return {value.value_or(0.0), !value, reader.wholeNumber()};
 }
 
-NumberReading readTypedNumber(std::string_view text, std::string_view decimalSeparator)
+namespace {
+
+// Any other shape, by the reader: apart, so that a plain entry's call sets up
+// no reader.
+[[gnu::noinline]] NumberReading readTypedShape(std::string_view text, std::string_view decimalSeparator)
 {
-    if (std::optional<double> value = readPlainShape(text))
-        return {*value, false, true};
     NumberReader reader;
     if (decimalSeparator == "," && text.find(',') != std::string_view::npos) {
         if (text.find('.') != std::string_view::npos)
@@ -151,6 +153,15 @@ NumberReading readTypedNumber(std::string_view text, std::string_view decimalSep
     reader.feed(text);
     const std::optional<double> value = reader.result();
     return {value.value_or(0.0), !value, reader.oneNumber()};
+}
+
+} // namespace
+
+NumberReading readTypedNumber(std::string_view text, std::string_view decimalSeparator)
+{
+    if (std::optional<double> value = readPlainShape(text))
+        return {*value, false, true};
+    return readTypedShape(text, decimalSeparator);
 }
 
 } // namespace mrv

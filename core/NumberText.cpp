@@ -136,6 +136,24 @@ char* writeNumberText(char* out, double value, std::string_view decimalSeparator
     return writeSignificant(out, value, 15, 1e15, 14, decimalSeparator);
 }
 
+namespace {
+
+// Exactly rounded from the single's binary value; near-halfway singles fall
+// to the side their binary value lies on. No value this large rounds to
+// zero. Apart, so that the usual dates' calls set up no buffer.
+[[gnu::noinline]] char* writeLargeTwoDecimalText(char* out, float value, std::string_view decimalSeparator)
+{
+    char buffer[64];
+    char* const end = fmt::format_to(buffer, FMT_COMPILE("{:.2f}"), static_cast<double>(value));
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t point = text.find('.');
+    out = put(out, text.substr(0, point));
+    out = put(out, decimalSeparator);
+    return put(out, text.substr(point + 1));
+}
+
+} // namespace
+
 char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalSeparator)
 {
     // A single times 100 is exact in double (24 + 7 significant bits), so
@@ -154,16 +172,7 @@ char* writeFixedTwoDecimalText(char* out, float value, std::string_view decimalS
         out = put(out, decimalSeparator);
         return digits::pair(out, static_cast<std::uint32_t>(cents % 100));
     }
-    // Exactly rounded from the single's binary value; near-halfway singles
-    // fall to the side their binary value lies on. No value this large rounds
-    // to zero.
-    char buffer[64];
-    char* const end = fmt::format_to(buffer, FMT_COMPILE("{:.2f}"), static_cast<double>(value));
-    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const std::size_t point = text.find('.');
-    out = put(out, text.substr(0, point));
-    out = put(out, decimalSeparator);
-    return put(out, text.substr(point + 1));
+    return writeLargeTwoDecimalText(out, value, decimalSeparator);
 }
 
 } // namespace mrv

@@ -381,6 +381,33 @@ TEST(BatchConverter, MachineFormats)
     }
 }
 
+// A table's field converts alike whether its row is read at once (an
+// unquoted field) or field by field (the same field quoted): the columns
+// after each row are the same.
+TEST(BatchConverter, AFieldConvertsAlikeReadAtOnceOrByParts)
+{
+    const std::string fields[] = {"2002",  "-1",      "0", "00", " 7 ", "361.98", "1e3",
+                                  "0x1p4", "2002abc", "x", "-",  "",    "1e999"};
+    for (const bool lenient : {false, true}) {
+        std::vector<std::string> args = {"-fey", "--format", "csv", "--field", "2"};
+        if (lenient)
+            args.push_back("--lenient");
+        std::string plain, quoted;
+        for (const std::string& f : fields) {
+            plain += "a," + f + ",z\n";
+            quoted += "a,\"" + f + "\",z\n";
+        }
+        std::istringstream atOnce(run(args, plain).out);
+        std::istringstream byParts(run(args, quoted).out);
+        for (const std::string& f : fields) {
+            std::string once, parts;
+            std::getline(atOnce, once);
+            std::getline(byParts, parts);
+            EXPECT_EQ(once.substr(f.size() + 4), parts.substr(f.size() + 6)) << lenient << " " << f;
+        }
+    }
+}
+
 TEST(BatchConverter, MachineFormatsWriteAPointWhateverTheLocale)
 {
     for (const char* format : {"tsv", "csv", "jsonl"}) {

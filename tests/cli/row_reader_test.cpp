@@ -97,6 +97,8 @@ TEST(TsvRows, FieldsSplitOnTabsAndUnescaped)
         {"a\tb\\\n", {{"a\tb\\", "b\\", true}}},
         {"a\n\n\t\n", {{"a", "", false}, {"", "", false}, {"\t", "", true}}},
         {"a\tb\rc\r\r\n", {{"a\tb\rc\r", "b\rc\r", true}}},
+        // Escapes in the other fields only: the row read at once.
+        {"a\\t\t2002\tc\\\n", {{"a\\t\t2002\tc\\", "2002", true}}},
     };
     for (const Case& c : cases)
         expectRows(c, '\n', [](Recorder& r) { return mrv::cli::TsvRowReader(2, r); });
@@ -120,6 +122,8 @@ TEST(CsvRows, Rfc4180QuotingAcrossLinesAndBlocks)
         {"x,a\"b\n", {{"x,a\"b", "a\"b", true}}},
         {"x,\"a\"b,c\n", {{"x,\"a\"b,c", "ab", true}}},
         {"x\n,\n", {{"x", "", false}, {",", "", true}}},
+        // Quotes in another field, or none: the row read at once or not, alike.
+        {"x,2002,\"y,z\"\r\nx,,y\n", {{"x,2002,\"y,z\"", "2002", true}, {"x,,y", "", true}}},
         // Still inside quotes at the end: the quote is closed for the columns after it.
         {"x,\"ab\n", {{"x,\"ab\"", "ab", true}}},
         {"x,\"a\n\nb\r\n\r\n\"\n", {{"x,\"a\n\nb\r\n\r\n\"", "a\n\nb\r\n\r\n", true}}},

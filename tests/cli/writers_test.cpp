@@ -120,6 +120,31 @@ TEST(Writers, CsvWritesAnEntryAlikeWholeOrInPieces)
     }
 }
 
+// A converted entry written in one go, as nearly every one is, reads as
+// the entry and its answer written one after the other: whatever it holds,
+// however long, with any columns.
+TEST(Writers, AConvertedEntryInOneGoAsEntryThenAnswer)
+{
+    Answers a;
+    const Columns some{{Column::AwYear, Column::Message, Column::Sc}, 3};
+    const auto expectAlike = [&](auto writer, const std::string& entry) {
+        StringOut once;
+        auto copy = writer;
+        copy.converted(once, entry, a.bc);
+        EXPECT_EQ(once.text(), written(writer, converted(a.bc), entry)) << entry;
+    };
+    for (const std::string& entry :
+         {"2002"s, ""s, "a,b"s, "a;b"s, "a\"b"s, "tab\there\\"s, "\r\n"s, "\xc3\xa9"s, "\xff"s,
+          std::string(64, '"'), std::string(65, '7'), std::string(300, ',')}) {
+        for (const Columns& columns : {Columns{}, some}) {
+            expectAlike(TsvWriter('\n', columns), entry);
+            expectAlike(CsvWriter('\n', columns), entry);
+            expectAlike(CsvWriter('\0', columns, ';'), entry);
+            expectAlike(JsonlWriter('\n', columns), entry);
+        }
+    }
+}
+
 // A block filled to its last byte is written out before the text that follows.
 TEST(Writers, AFullBlockGoesOutBeforeMore)
 {
