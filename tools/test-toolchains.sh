@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the conversion core, the batch converter and their tests with the
-# other toolchains and runs them: Clang with libc++ (build-clang), MinGW-w64
-# with the programs run under Wine (build-mingw), Emscripten with the
+# Builds the conversion core, the forms, the batch converter and their tests
+# with the other toolchains and runs them: Clang with libc++ (build-clang),
+# MinGW-w64 with the programs run under Wine (build-mingw), Emscripten with the
 # programs run under Node (build-wasm). Each build configures the project's
 # own CMake with plain options, warnings as errors. A cross build runs the
 # core's tests under its emulator; its converter is run by the converter's
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh test >/dev/null
 jobs=$(nproc)
 here=$PWD
-targets=(core_tests mrvdate-convert)
+targets=(core_tests forms_tests mrvdate-convert)
 common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_WERROR=ON -DMRVDATE_BUILD_GUI=OFF)
 
 # Wine makes its prefix on first use, some seconds of mostly one processor:
