@@ -82,7 +82,7 @@ TEST(FormDesigns, TabStopsAreConsecutiveOnFocusableControls)
                         row.kind == forms::ControlKind::OptionButton)
                 << row.name;
         }
-        std::ranges::sort(stops);
+        std::sort(stops.begin(), stops.end());
         for (std::size_t i = 0; i < stops.size(); ++i)
             EXPECT_EQ(stops[i], static_cast<int>(i));
     }
@@ -101,7 +101,7 @@ TEST(FormDesigns, ControlsLieInsideTheirFormAndContainers)
             EXPECT_LE(row.place.left + row.place.width, f.form->clientWidth);
             EXPECT_LE(row.place.top + row.place.height, f.form->clientHeight);
             const bool known = row.container == f.form->name || row.container == "clientArea" ||
-                               std::ranges::any_of(f.controls, [&](const auto& c) {
+                               std::any_of(f.controls.begin(), f.controls.end(), [&](const auto& c) {
                                    return c.name == row.container && c.kind == forms::ControlKind::Frame;
                                });
             EXPECT_TRUE(known) << row.container;
