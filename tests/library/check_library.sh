@@ -7,6 +7,9 @@
 #   check_library.sh SOURCE_DIR BUILD_DIR WORK_DIR [ROOT]
 set -euo pipefail
 source_dir=$1 build_dir=$2 work=$3 root=${4:-}
+# Absolute, as the consumers' builds read their prefix from elsewhere.
+work=$(realpath -m "$work")
+[[ -z $root ]] || root=$(realpath -m "$root")
 fail() {
   echo "FAIL: $*" >&2
   exit 1
