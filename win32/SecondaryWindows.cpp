@@ -102,8 +102,8 @@ LRESULT command(SecondaryWindow& self, HWND control, WORD code)
         return 0;
     if (row->name == "cmdOK" && code == BN_CLICKED)
         self.done = true; // cmdOK_Click
-    else if (row->name == "lblHyperlink" && code == STN_CLICKED)
-        OpenWebPage(kUpdateSiteUrl); // lblHyperlink_Click: the window stays open
+    else if (row->name == "lblHyperlink" && (code == STN_CLICKED || code == STN_DBLCLK))
+        OpenWebPage(kUpdateSiteUrl); // lblHyperlink_Click, each click: the window stays open
     else if (row->name == "txtInstructions" && code == EN_SETFOCUS)
         SetFocus(self.cmdOK); // txtInstructions_GotFocus: nothing is typed into it
     return 0;

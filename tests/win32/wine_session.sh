@@ -40,6 +40,7 @@ wine_session_start() {
   export XDG_CACHE_HOME=$dir/xdg/cache XDG_CONFIG_HOME=$dir/xdg/config XDG_DATA_HOME=$dir/xdg/data
   mkdir -p "$XDG_CACHE_HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
   trap wine_session_stop EXIT
+  trap "exit 130" INT TERM
 
   rm -f "$dir/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
@@ -58,6 +59,9 @@ wine_session_start() {
     "$MRV_WINE" wineboot --init >"$dir/wineboot.log" 2>&1
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   fi
+  # Wine's own services start with the server's first program; started
+  # here, they hold this log open, not the caller's output.
+  "$MRV_WINE" wineboot >>"$dir/wineboot.log" 2>&1
   wine_reg_dword 'HKCU\Control Panel\Desktop' LogPixels "$dpi"
 }
 

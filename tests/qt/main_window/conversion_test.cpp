@@ -1,5 +1,7 @@
 // Whole conversions through the window: calendar chosen with the mouse,
-// entry typed, Enter pressed; the line or the message box that follows.
+// entry typed, Enter pressed; the line or the message box that follows (the
+// cases the Windows window's tests share, ConversionCases.h).
+#include "ConversionCases.h"
 #include "MainWindowFixture.h"
 
 #include <QApplication>
@@ -11,18 +13,10 @@
 namespace mrv::test {
 namespace {
 
-// Nothing: no box, and the result and the calendar stay as they were.
-enum class Shows { Line, OutOfRange, YearZero, NotANumber, Nothing };
+using cases::ConversionRow;
+using cases::Shows;
 
-const QString kNotANumber =
-    QStringLiteral("Sorry, \"%1\" is not a date.  Please type a number: BC and BW years with a minus.");
-
-struct ConversionRow {
-    int calendar;
-    const char* entry;
-    Shows shows;
-    const char* line;
-};
+const QString kNotANumber = QString::fromUtf8(cases::kNotANumberText);
 
 class MainWindowConversions : public MainWindowTest {
 protected:
@@ -84,34 +78,7 @@ protected:
 
 TEST_F(MainWindowConversions, EachCalendarItsLimitsAndBothRefusals)
 {
-    const ConversionRow rows[] = {
-        {0, "361.98", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
-        {1, "2002", Shows::Line, "SC 338.30  -  EY 2002 AD  -  BW 84"},
-        {2, "2284", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
-        {0, "11.47", Shows::Line, "SC 11.47  -  EY 30682 BC  -  BW 32767"},
-        {0, "666.81", Shows::Line, "SC 666.81  -  EY 34853 AD  -  AW 32767"},
-        {0, "11.46", Shows::OutOfRange, ""},
-        {1, "-30682", Shows::Line, "SC 11.47  -  EY 30682 BC  -  BW 32767"},
-        {1, "-1", Shows::Line, "SC 318.28  -  EY 1 BC  -  BW 2086"},
-        {1, "34854", Shows::OutOfRange, ""},
-        {2, "30681", Shows::Line, "SC 645.95  -  EY 32767 AD  -  AW 30681"},
-        {2, "32767", Shows::Line, "SC 666.81  -  EY 34853 AD  -  AW 32767"},
-        {2, "-32767.5", Shows::OutOfRange, ""},
-        {2, "40000", Shows::OutOfRange, ""},
-        {1, "0", Shows::YearZero, ""},
-        {1, " 0", Shows::YearZero, ""},
-        {1, "-0", Shows::YearZero, ""},
-        {1, "1e-7", Shows::Line, "SC 318.28  -  EY 1E-07 AD  -  BW 2086"},
-        {0, " 3 6 1 . 9 8 ", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
-        {1, "753 BC", Shows::NotANumber, ""},
-        {1, "19O4", Shows::NotANumber, ""},
-        {0, "361,98", Shows::NotANumber, ""},
-        {1, "<b>x</b>", Shows::NotANumber, ""},
-        {2, "2284", Shows::Line, "SC 361.98  -  EY 4370 AD  -  AW 2284"},
-        {1, "", Shows::Nothing, ""},
-        {0, "   ", Shows::Nothing, ""},
-    };
-    for (const ConversionRow& row : rows)
+    for (const ConversionRow& row : cases::kConversions)
         convertThrough(row);
 }
 
@@ -146,15 +113,7 @@ protected:
 
 TEST_F(MainWindowCommaLocale, LinesUseTheCommaAndEntriesReadItAndThePoint)
 {
-    const ConversionRow rows[] = {
-        {0, "361.98", Shows::Line, "SC 361,98  -  EY 4370 AD  -  AW 2284"},
-        {1, "2002.7", Shows::Line, "SC 338,31  -  EY 2002,7 AD  -  BW 83"},
-        {0, "361,98", Shows::Line, "SC 361,98  -  EY 4370 AD  -  AW 2284"},
-        {0, "361,98.5", Shows::NotANumber, ""},
-        {1, "0", Shows::YearZero, ""},
-        {1, "0,0", Shows::YearZero, ""},
-    };
-    for (const ConversionRow& row : rows)
+    for (const ConversionRow& row : cases::kCommaConversions)
         convertThrough(row);
 }
 
