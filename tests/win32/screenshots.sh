@@ -42,6 +42,7 @@ gone() {
 for dpi in 96 144; do
   wine_session_start "$build/wine-screenshots-$dpi" "$dpi"
   "$MRV_WINE" "$build/win32/MRVDate.exe" &
+  program=$!
   shoot "Morvane Timeline Date Converter$" "main-$dpi-start.png"
   xdotool type --delay 20 "361.98"
   xdotool key Return
@@ -59,7 +60,8 @@ for dpi in 96 144; do
   shoot "About MRV Date Converter" "about-$dpi.png"
   xdotool key Return
   gone "About MRV Date Converter"
-  xdotool key ctrl+x
-  wait
+  # Help > Exit (Ctrl+X would cut the selected entry)
+  xdotool key alt+h x
+  wait "$program"
   wine_session_stop
 done
