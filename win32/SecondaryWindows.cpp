@@ -146,29 +146,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void registerClass(HINSTANCE instance)
-{
-    static const bool registered = [instance] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        windowClass.hIconSm =
-            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
 void showModal(HWND owner, const forms::FormDesign& form, std::span<const forms::ControlDesign> table)
 {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    registerClass(instance);
+    static const bool registered = registerFormClass(instance, kClassName, windowProc);
+    (void)registered;
     SecondaryWindow self{form, table};
     self.window = CreateWindowExW(formExStyle(form), kClassName, wide(form.title).c_str(), formStyle(form),
                                   CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance, nullptr);

@@ -24,6 +24,22 @@ int dpiOf(HWND window)
     return dpi ? static_cast<int>(dpi) : 96;
 }
 
+bool registerFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC windowProc)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    return RegisterClassExW(&windowClass) != 0;
+}
+
 void sizeToForm(HWND window, const forms::FormDesign& form, int dpi)
 {
     const int width = pixels(form.clientWidth, dpi);

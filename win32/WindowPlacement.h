@@ -1,5 +1,6 @@
-// A form's window: its styles from its border, its size from its client
-// size at the window's DPI, its centring on the screen in the form's order.
+// A form's window: its class, its styles from its border, its size from
+// its client size at the window's DPI, its centring on the screen in the
+// form's order.
 #pragma once
 
 #include "FormDesign.h"
@@ -13,6 +14,10 @@ DWORD formStyle(const forms::FormDesign& form);
 DWORD formExStyle(const forms::FormDesign& form);
 
 int dpiOf(HWND window);
+
+// Registers a forms' window class: the window's background, the arrow, the
+// program's icon (icon group 1) large and small.
+bool registerFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC windowProc);
 
 // Gives the window the form's client size at `dpi` (the menu bar, if any,
 // above it).

@@ -54,18 +54,7 @@ void showBox(HWND owner, std::string_view icon, std::string_view title, std::str
 
 frmMRVDate::frmMRVDate(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm =
-        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    RegisterClassExW(&windowClass);
+    registerFormClass(instance, kClassName, windowProc);
 
     window = CreateWindowExW(formExStyle(design::kForm), kClassName, wide(design::kForm.title).c_str(),
                              formStyle(design::kForm), CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
@@ -73,7 +62,9 @@ frmMRVDate::frmMRVDate(HINSTANCE instance)
     controls.create(window, design::kControls, kFirstControlId, ownStyles);
     createMenu();
     layout(dpiOf(window));
-    Form_Load();
+    // Form_Load, its draw of the picture seeded from the clock at every start.
+    carryOut(rules.Form_Load(
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())));
     ShowWindow(window, SW_SHOWNORMAL);
 }
 
@@ -198,10 +189,12 @@ void frmMRVDate::activate(bool active)
     returning = false;
 }
 
+// The design's events, each handed straight to the window's rules; only
+// Convert reads the window first.
 void frmMRVDate::command(WORD id, WORD code, HWND control)
 {
     if (!control && id >= kFirstMenuId && id < kFirstMenuId + static_cast<int>(std::size(design::kMenu))) {
-        mnuHelp_Click(design::kMenu[id - kFirstMenuId].command);
+        carryOut(rules.mnuHelp_Click(design::kMenu[id - kFirstMenuId].command));
         return;
     }
     const forms::ControlDesign* row = controls.rowOf(control);
@@ -210,44 +203,17 @@ void frmMRVDate::command(WORD id, WORD code, HWND control)
     if (row->name == "cmdConvert" && code == BN_CLICKED)
         cmdConvert_Click();
     else if (row->name == "optDate" && code == BN_CLICKED)
-        optDate_Click(row->index);
+        carryOut(rules.optDate_Click(row->index));
     else if (row->name == "txtInputBox" && code == EN_CHANGE)
-        txtInputBox_Change();
+        carryOut(rules.txtInputBox_Change());
     else if (row->name == "txtInputBox" && code == EN_SETFOCUS && !returning)
-        txtInputBox_GotFocus();
-}
-
-void frmMRVDate::Form_Load()
-{
-    // Seeded from the clock at every start.
-    carryOut(rules.Form_Load(
-        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())));
-}
-
-void frmMRVDate::optDate_Click(int Index)
-{
-    carryOut(rules.optDate_Click(Index));
-}
-
-void frmMRVDate::txtInputBox_Change()
-{
-    carryOut(rules.txtInputBox_Change());
-}
-
-void frmMRVDate::txtInputBox_GotFocus()
-{
-    carryOut(rules.txtInputBox_GotFocus());
+        carryOut(rules.txtInputBox_GotFocus());
 }
 
 void frmMRVDate::cmdConvert_Click()
 {
     const std::string entry = windowText(controls.find("txtInputBox"));
     carryOut(rules.cmdConvert_Click(chosenOption(), entry, decimalSeparator()));
-}
-
-void frmMRVDate::mnuHelp_Click(design::Command command)
-{
-    carryOut(rules.mnuHelp_Click(command));
 }
 
 int frmMRVDate::chosenOption() const

@@ -31,13 +31,7 @@ private:
     void layout(int dpi);
     void createMenu();
 
-    // The design's events.
-    void Form_Load();
-    void optDate_Click(int Index);
-    void txtInputBox_Change();
-    void txtInputBox_GotFocus();
     void cmdConvert_Click();
-    void mnuHelp_Click(forms::mainWindow::Command command);
 
     void carryOut(const forms::mainWindow::Effects& effects);
     void carryOut(const forms::mainWindow::Effect& effect);
