@@ -2,11 +2,11 @@
 # Renders the Windows program's windows to PNG under Wine, to look at: the
 # main window with a result, a refusal box, Instructions and About, at 96
 # and at 144 dpi, into BUILD_DIR/screenshots.
-# Usage: screenshots.sh BUILD_DIR
+# Usage: tools/win32-screenshots.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:?usage: screenshots.sh BUILD_DIR}" && pwd)
-source "$here/wine_session.sh"
+build=$(cd "${1:?usage: win32-screenshots.sh BUILD_DIR}" && pwd)
+source "$here/../tests/win32/wine_session.sh"
 out=$build/screenshots
 mkdir -p "$out"
 
