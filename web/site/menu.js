@@ -30,8 +30,10 @@
   }
 
   const commands = {};
+  // The focus goes back before the command runs, so that a web page it
+  // opens leaves the date box as a window left.
   function choose(entry) {
-    closeMenu(entry.id === 'mnuHelpWebsite');
+    closeMenu(true);
     commands[entry.id]();
   }
 
@@ -66,5 +68,5 @@
       closeMenu(true);
   });
 
-  Object.assign(window.MRV, { openMenu, closeMenu, menuOpen, commands });
+  Object.assign(window.MRV, { openMenu, closeMenu, menuOpen, commands, menuEntries: entries });
 }
