@@ -243,6 +243,19 @@ def layout_in_pixels(d, url, slow):
     expect((0 <= index <= 6, width), (True, 114), "the picture")
 
 
+def design_fonts(d, url, slow):
+    load(d, url)
+    fonts = d.execute_script("""
+        return ['Label1', 'Frame1Caption', 'txtInputBox', 'cmdConvert', 'lblOptDate0', 'lblDateBox'].map((id) => {
+          const s = getComputedStyle(document.getElementById(id));
+          return [id, s.fontSize, s.fontWeight];
+        });""")
+    # 8.25 pt is 11 px, 12 pt 16 px; Label1 and the result bold.
+    expect(fonts, [["Label1", "11px", "700"], ["Frame1Caption", "11px", "400"], ["txtInputBox", "11px", "400"],
+                   ["cmdConvert", "11px", "400"], ["lblOptDate0", "11px", "400"], ["lblDateBox", "16px", "700"]],
+           "fonts")
+
+
 def page_weight(d, url, slow):
     watch_ready(d)
     load(d, url)
@@ -367,6 +380,7 @@ ROWS = [
     ("Help > About and its link", about_window, False),
     ("Help > Morvane website; Escape leaves the menu", website_entry, False),
     ("layout in pixels, a stored picture", layout_in_pixels, False),
+    ("the design's fonts", design_fonts, False),
     ("page weight <= 100 KB before it converts", page_weight, False),
     ("360 px wide: nothing scrolls sideways", narrow_screen, False),
     ("served: no console errors", no_console_errors, False),
