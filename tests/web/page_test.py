@@ -333,21 +333,28 @@ def typed_before_the_core(d, folder, slow):
                      sel=[0, 4])
 
 
+# Keys typed while the core loads, and the state the moment it is ready:
+# the first keystroke chooses SC and leaves the entry as typed (the date
+# box's focus at the load selects no entry typed since); an option chosen
+# after it stays chosen; a menu command runs.
+BEFORE_THE_CORE = [
+    (("11.4",), dict(value="11.4", sel=[4, 4], chosen=[0], prefix="SC", focus="txtInputBox")),
+    (("5", ("alt", "a")), dict(value="5", chosen=[2], prefix="AW", focus="txtInputBox")),
+    ((("alt", "h"), "i"), dict(dialog="frmInstructions", chosen=[], focus="frmInstructions_cmdOK")),
+]
+
+
 def first_keystroke_before_the_core(d, folder, slow):
-    """A first keystroke while the core loads chooses SC once it is ready,
-    and what was typed stays as typed: the date box's focus at the load
-    selects no entry typed since."""
-    core = threading.Event()
-    with static_server(folder, held={"mrvcore.js": core}) as (_, url):
-        d.get(url)
-        WebDriverWait(d, 20).until(lambda d: d.execute_script("return !!(window.MRV && MRV.frmMRVDate)"))
-        keys(d, "11.4", slow=slow)
-        expect_state(d, "before the core", value="11.4", result="", dialog="")
-        core.set()
-        WebDriverWait(d, 20).until(lambda d: d.execute_script("return document.documentElement.dataset.ready"))
-        expect_state(d, "the core ready", value="11.4", sel=[4, 4], chosen=[0], prefix="SC", focus="txtInputBox")
-        keys(d, "7", Keys.ENTER, slow=slow)
-        expect_state(d, "typed on", result="SC 11.47  -  EY 30682 BC  -  BW 32767", sel=[0, 5])
+    for typed, want in BEFORE_THE_CORE:
+        core = threading.Event()
+        with static_server(folder, held={"mrvcore.js": core}) as (_, url):
+            d.get(url)
+            WebDriverWait(d, 20).until(lambda d: d.execute_script("return !!(window.MRV && MRV.frmMRVDate)"))
+            keys(d, *typed, slow=slow)
+            expect_state(d, f"{typed} before the core", result="", dialog="")
+            core.set()
+            WebDriverWait(d, 20).until(lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+            expect_state(d, f"{typed}, the core ready", **want)
 
 
 def offline_after_first_visit(d, folder, slow):
@@ -413,7 +420,7 @@ def main():
         for slow in (False, True):
             results.append(run("typed and Enter before the core loads: converts when it is ready"
                                + (", at typing speed" if slow else ""), typed_before_the_core, d, SITE, slow))
-            results.append(run("first keystroke before the core loads: chooses SC when it is ready"
+            results.append(run("first keystroke, option, menu before the core loads: each runs when it is ready"
                                + (", at typing speed" if slow else ""), first_keystroke_before_the_core, d, SITE,
                                slow))
     with chromium() as d:
