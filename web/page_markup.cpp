@@ -69,15 +69,16 @@ std::string entryMarkup(const window::MenuEntry& entry)
 void writeMenu()
 {
     const std::string menu(window::kMenuName);
+    const char menuKey = mrv::forms::accessKeyOf(window::kMenuCaption);
     std::string markup = "  <div id=\"menuBar\" role=\"menubar\" aria-label=\"Menu\">\n"
                          "    <button type=\"button\" id=\"" +
                          menu +
                          "\" role=\"menuitem\" tabindex=\"-1\" aria-haspopup=\"menu\" "
                          "aria-expanded=\"false\"\n            aria-controls=\"" +
-                         menu + "Menu\" aria-keyshortcuts=\"Alt+" +
-                         std::string(1, mrv::forms::accessKeyOf(window::kMenuCaption)) + "\">" +
-                         placeholder(menu) + "</button>\n    <div id=\"" + menu +
-                         "Menu\" role=\"menu\" aria-labelledby=\"" + menu + "\" hidden>\n";
+                         menu + "Menu\" aria-keyshortcuts=\"Alt+" + std::string(1, menuKey) +
+                         "\" data-key=\"" + lower(menuKey) + "\">" + placeholder(menu) +
+                         "</button>\n    <div id=\"" + menu + "Menu\" role=\"menu\" aria-labelledby=\"" +
+                         menu + "\" hidden>\n";
     const std::span<const window::MenuEntry> entries(window::kMenu);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!onThePage(entries[i]))

@@ -56,7 +56,7 @@
       if (at >= 0) choose(entries[at]);
     } else if (letter && !e.ctrlKey) {
       choose(letter);
-    } else if (key === 'escape' || key === 'tab' || (e.altKey && (key === 'h' || key === 'alt'))) {
+    } else if (key === 'escape' || key === 'tab' || (e.altKey && (key === mnuHelp.dataset.key || key === 'alt'))) {
       closeMenu(true);
     } else {
       return; // other keys do nothing, and stay the browser's
