@@ -119,7 +119,7 @@ endfunction()
 
 # For the page's template: MRV_TEXT_<keys joined by _> of every string, and
 # MRV_TEXT_<keys>_<index> of every list's items, as HTML: escaped, with the
-# access key's letter (after "&") underlined. Collected in a global
+# access key's letter (after "&") underlined, and that letter as MRV_KEY_<keys>. Collected in a global
 # property, since a function's variables reach only its caller.
 function(_mrv_page_member)
   set(path ${ARGN})
@@ -131,8 +131,14 @@ function(_mrv_page_member)
     string(REPLACE ">" "&gt;" text "${text}")
     string(REPLACE "\"" "&quot;" text "${text}")
     string(REPLACE "\r\n" "\n" text "${text}")
-    string(REGEX REPLACE "&amp;([^&])" "<u>\\1</u>" text "${text}")
     list(JOIN path _ name)
+    # MRV_KEY_<keys>: the access key, for aria-keyshortcuts.
+    if(text MATCHES "&amp;([^&])")
+      string(TOUPPER "${CMAKE_MATCH_1}" key)
+      set_property(GLOBAL APPEND PROPERTY MRV_PAGE_TEXTS MRV_KEY_${name})
+      set_property(GLOBAL PROPERTY MRV_KEY_${name} "${key}")
+    endif()
+    string(REGEX REPLACE "&amp;([^&])" "<u>\\1</u>" text "${text}")
     set_property(GLOBAL APPEND PROPERTY MRV_PAGE_TEXTS MRV_TEXT_${name})
     set_property(GLOBAL PROPERTY MRV_TEXT_${name} "${text}")
     return()
