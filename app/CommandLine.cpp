@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CalendarTable.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -68,11 +69,11 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QString program = QString::fromLatin1(kApplicationName);
     parser.setApplicationDescription(
-        QStringLiteral("Converts a year between the calendars of the Morvane timeline: Space Century (SC),\n"
-                       "Earth Year (EY) and After War (AW), in a window.\n\n"
+        QStringLiteral("Converts a year between the calendars of the Morvane timeline, in a window:\n"
+                       "%1.\n\n"
                        "Qt's options, such as -platform NAME and -display DISPLAY, work as in every Qt\n"
-                       "program. See man %1.")
-            .arg(program));
+                       "program. See man %2.")
+            .arg(QString::fromStdString(calendarsInWords(&CalendarFacts::prefix)), program));
     // Not addHelpOption(): its --help-all would list Qt's options as ours.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));

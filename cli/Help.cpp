@@ -15,6 +15,20 @@ std::string named(std::string_view text)
     return t.append(text);
 }
 
+// `text` broken into lines of at most kWidth columns, at its spaces.
+std::string wrapped(std::string_view text)
+{
+    constexpr std::size_t kWidth = 76;
+    std::string t(text);
+    for (std::size_t start = 0, space = 0; t.size() - start > kWidth; start = space + 1) {
+        space = t.rfind(' ', start + kWidth);
+        if (space == std::string::npos || space < start)
+            break;
+        t[space] = '\n';
+    }
+    return t;
+}
+
 } // namespace
 
 const std::string& tryHelp()
@@ -26,7 +40,7 @@ const std::string& tryHelp()
 const std::string& usage()
 {
     static const std::string text =
-        named("Usage: %p --from ") + joinValues(kCalendarNames, "|") + " [OPTION]... [ENTRY]...\n";
+        named("Usage: %p --from ") + joinValues(kCalendarIds, "|") + " [OPTION]... [ENTRY]...\n";
     return text;
 }
 
@@ -34,10 +48,11 @@ const std::string& help()
 {
     static const std::string text = [] {
         std::string t = usage();
-        t += "Convert years between the calendars of the Morvane timeline: Space Century\n"
-             "(sc), Earth Year (ey) and After War (aw). Each ENTRY gives one answer; with\n"
-             "no ENTRY, each line of standard input is an entry.\n"
-             "\n";
+        t +=
+            wrapped("Convert years between the calendars of the Morvane timeline: " +
+                    calendarsInWords(&CalendarFacts::id) +
+                    ". Each ENTRY gives one answer; with no ENTRY, each line of standard input is an entry.");
+        t += "\n\n";
         for (const OptionSpec& definition : kOptionSpecs)
             t += helpLine(definition) + "\n";
         t += named("\n"

@@ -46,16 +46,6 @@ void writeError(std::string_view what, int error)
                  static_cast<int>(what.size()), what.data(), std::strerror(error));
 }
 
-// The name --from takes for a calendar: "ey".
-std::string_view calendarName(mrv::CalendarKind calendar)
-{
-    for (std::string_view name : kCalendarNames) {
-        if (mrv::calendarFromName(name) == calendar)
-            return name;
-    }
-    return {};
-}
-
 // Writes what --help or --version asked for.
 int writeRequested(mrv::Output& out, std::string_view text)
 {
@@ -236,13 +226,14 @@ int main(int argc, char** argv)
         case Request::What::Help:
             return writeRequested(io->out, help());
         case Request::What::Version:
-            return writeRequested(io->out, std::string(kProgramName) + " " + std::string(kProgramVersion) + "\n");
+            return writeRequested(io->out,
+                                  std::string(kProgramName) + " " + std::string(kProgramVersion) + "\n");
         case Request::What::UsageError:
             return usageError(request.problem);
         case Request::What::Run:
             break;
         }
-        return run(request.options, calendarName(request.options.calendar), *io);
+        return run(request.options, mrv::facts(request.options.calendar).id, *io);
     } catch (const std::bad_alloc&) {
         // Every answer already made goes out before the message.
         if (io)

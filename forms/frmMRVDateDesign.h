@@ -26,7 +26,7 @@ inline constexpr Control kControls[] = {
      -1,
      Label,
      "Frame1",
-     texts::calendars::prefixes[0],
+     facts(CalendarKind::SC).prefix,
      {120, 400, 375, 255},
      FontRole::Bold},
     {"txtInputBox",
