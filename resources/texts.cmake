@@ -98,17 +98,25 @@ ${members}
 endfunction()
 
 # The core's header: the message of each refusal, k<Refusal>Message, which
-# the batch converter writes too. The boxes' titles and icons are the
-# windows' alone.
+# the batch converter writes too, and the batch converter's own messages,
+# k<Name>BatchMessage. The boxes' titles and icons are the windows' alone.
 function(mrv_write_refusal_messages output)
+  set(constants "")
   string(JSON count LENGTH "${MRV_TEXTS}" refusals)
   math(EXPR last "${count} - 1")
-  set(constants "")
   foreach(i RANGE ${last})
     string(JSON refusal MEMBER "${MRV_TEXTS}" refusals ${i})
     string(JSON text GET "${MRV_TEXTS}" refusals ${refusal} message)
     _mrv_cxx_literal(literal "${text}")
     string(APPEND constants "inline constexpr std::string_view k${refusal}Message = ${literal};\n")
+  endforeach()
+  string(JSON count LENGTH "${MRV_TEXTS}" batchMessages)
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    string(JSON name MEMBER "${MRV_TEXTS}" batchMessages ${i})
+    string(JSON text GET "${MRV_TEXTS}" batchMessages ${name})
+    _mrv_cxx_literal(literal "${text}")
+    string(APPEND constants "inline constexpr std::string_view k${name}BatchMessage = ${literal};\n")
   endforeach()
   _mrv_texts_write(${output} "// Made by the build from resources/texts.json: change the texts there.
 #pragma once
