@@ -137,6 +137,11 @@ constexpr TwipsRect libraryPicturePlace(int index)
 {
     return {360 + 360 * index, 2400, 1710, 2445};
 }
+// Library picture `index` as a control, built as every other is.
+constexpr Control libraryPicture(int index)
+{
+    return {"imgLibrary", index, Picture, "clientArea", "", libraryPicturePlace(index)};
+}
 
 // What each menu entry runs.
 enum class Command { Instructions, About, Website, Exit };
