@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CalendarTable.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -66,11 +67,13 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform); so are ours, as -help.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QString program = QString::fromLatin1(kApplicationName);
     parser.setApplicationDescription(
-        QStringLiteral("Converts a year between the calendars of the Morvane timeline: Space Century (SC),\n"
-                       "Earth Year (EY) and After War (AW), in a window.\n\n"
+        QStringLiteral("Converts a year between the calendars of the Morvane timeline, in a window:\n"
+                       "%1.\n\n"
                        "Qt's options, such as -platform NAME and -display DISPLAY, work as in every Qt\n"
-                       "program. See man MRVDate."));
+                       "program. See man %2.")
+            .arg(QString::fromStdString(calendarsInWords(&CalendarFacts::prefix)), program));
     // Not addHelpOption(): its --help-all would list Qt's options as ours.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
@@ -79,7 +82,6 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     parser.addOptions({help, version});
     addQtOptions(parser);
 
-    const QString program = QString::fromLatin1(kApplicationName);
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
@@ -87,7 +89,8 @@ std::optional<int> answerCommandLine(int argc, char** argv)
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     if (!error.isEmpty()) {
         error.chop(1); // Qt's texts end in a full stop
-        print(stderr, program + QStringLiteral(": ") + error + QStringLiteral("; try 'MRVDate --help'.\n"));
+        print(stderr,
+              program + QStringLiteral(": ") + error + QStringLiteral("; try '%1 --help'.\n").arg(program));
         return 2;
     }
     if (parser.isSet(version)) {

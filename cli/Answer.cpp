@@ -76,9 +76,12 @@ std::string_view wholeCharacters(std::string_view text)
 std::string_view message(const Answer& answer, char (&buffer)[kMessageCapacity])
 {
     if (!answer.kind) {
-        char* out = put(buffer, "Sorry, that row has no field ");
+        constexpr std::size_t at = kMissingFieldBatchMessage.find("%1");
+        static_assert(at != std::string_view::npos &&
+                      kMessageCapacity >= kMissingFieldBatchMessage.size() + 20);
+        char* out = put(buffer, kMissingFieldBatchMessage.substr(0, at));
         out = std::to_chars(out, buffer + kMessageCapacity, answer.field).ptr;
-        out = put(out, ".");
+        out = put(out, kMissingFieldBatchMessage.substr(at + 2));
         return {buffer, static_cast<std::size_t>(out - buffer)};
     }
     switch (*answer.kind) {
@@ -90,10 +93,15 @@ std::string_view message(const Answer& answer, char (&buffer)[kMessageCapacity])
         return kYearZeroMessage;
     case ConversionOutcome::Kind::NotANumber:
     case ConversionOutcome::Kind::NothingTyped: {
-        static_assert(kMessageCapacity >= 64 + 4 * EntryHead::kSize);
-        char* out = put(buffer, "Sorry, \"");
+        // The entry shown as putShown writes it, at most four bytes for one.
+        constexpr std::size_t at = kNotANumberBatchMessage.find("%1");
+        static_assert(at != std::string_view::npos &&
+                      kMessageCapacity >= kNotANumberBatchMessage.size() + 3 + 4 * EntryHead::kSize);
+        char* out = put(buffer, kNotANumberBatchMessage.substr(0, at));
         out = putShown(out, answer.entryCut ? wholeCharacters(answer.entry) : answer.entry);
-        out = put(out, answer.entryCut ? "...\" is not a number." : "\" is not a number.");
+        if (answer.entryCut)
+            out = put(out, "...");
+        out = put(out, kNotANumberBatchMessage.substr(at + 2));
         return {buffer, static_cast<std::size_t>(out - buffer)};
     }
     }

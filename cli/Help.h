@@ -12,6 +12,7 @@ const std::string& usage();
 // The whole --help: one screen, the rest in the man page.
 const std::string& help();
 
-extern const std::string_view kTryHelp;
+// "Try '... --help' for more information." with its line end.
+const std::string& tryHelp();
 
 } // namespace mrv::cli

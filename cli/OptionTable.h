@@ -3,6 +3,8 @@
 // the man page names every entry of it.
 #pragma once
 
+#include "CalendarTable.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,7 +36,6 @@ struct OptionSpec {
     std::string_view help;                    // one line of --help; "%v" stands for the values
 };
 
-inline constexpr std::string_view kCalendarNames[] = {"sc", "ey", "aw"};
 inline constexpr std::string_view kFormatNames[] = {"line", "tsv", "csv", "jsonl"};
 // The answer's columns (and jsonl keys) after the entry, in their default order.
 inline constexpr std::string_view kColumnNames[] = {"sc",      "ey",       "aw",      "error",
@@ -43,7 +44,7 @@ inline constexpr std::string_view kColumnNames[] = {"sc",      "ey",       "aw",
 // In the order --help lists them; a prefix that names more than one is
 // reported with the candidates in this order.
 inline constexpr OptionSpec kOptionSpecs[] = {
-    {"from", kFrom, "CALENDAR", "calendar", kCalendarNames, "the entries' calendar: %v (required)"},
+    {"from", kFrom, "CALENDAR", "calendar", kCalendarIds, "the entries' calendar: %v (required)"},
     {"format", kFormat, "FORMAT", "format", kFormatNames, "how answers are written: %v"},
     {"field", kField, "N|NAME", "field number", {}, "convert field N (or column NAME) of tsv/csv rows"},
     {"header", kHeader, "", "", {}, "with --field: the first row names the columns"},

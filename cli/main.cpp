@@ -10,6 +10,7 @@
 #include "Help.h"
 #include "OptionTable.h"
 #include "Options.h"
+#include "Release.h"
 #include "RowReader.h"
 #include "Writers.h"
 
@@ -41,18 +42,8 @@ struct Streams {
 
 void writeError(std::string_view what, int error)
 {
-    std::fprintf(stderr, "mrvdate-convert: %.*s: %s\n", static_cast<int>(what.size()), what.data(),
-                 std::strerror(error));
-}
-
-// The name --from takes for a calendar: "ey".
-std::string_view calendarName(mrv::CalendarKind calendar)
-{
-    for (std::string_view name : kCalendarNames) {
-        if (mrv::calendarFromName(name) == calendar)
-            return name;
-    }
-    return {};
+    std::fprintf(stderr, "%.*s: %.*s: %s\n", static_cast<int>(kProgramName.size()), kProgramName.data(),
+                 static_cast<int>(what.size()), what.data(), std::strerror(error));
 }
 
 // Writes what --help or --version asked for.
@@ -69,8 +60,8 @@ int writeRequested(mrv::Output& out, std::string_view text)
 
 int usageError(std::string_view problem)
 {
-    std::fprintf(stderr, "mrvdate-convert: %.*s\n%s%.*s", static_cast<int>(problem.size()), problem.data(),
-                 usage().c_str(), static_cast<int>(kTryHelp.size()), kTryHelp.data());
+    std::fprintf(stderr, "%.*s: %.*s\n%s%s", static_cast<int>(kProgramName.size()), kProgramName.data(),
+                 static_cast<int>(problem.size()), problem.data(), usage().c_str(), tryHelp().c_str());
     return kUsageOrIoError;
 }
 
@@ -96,10 +87,10 @@ void hintAtFileNames(const Options& options, std::string_view from)
     const auto file = std::find_if(options.entries.begin(), options.entries.end(), looksLikeFileName);
     if (file == options.entries.end())
         return;
-    std::fprintf(stderr,
-                 "mrvdate-convert: a file's lines are entries on standard input: "
-                 "mrvdate-convert -f%.*s < %.*s\n",
-                 static_cast<int>(from.size()), from.data(), static_cast<int>(file->size()), file->data());
+    const int name = static_cast<int>(kProgramName.size());
+    std::fprintf(stderr, "%.*s: a file's lines are entries on standard input: %.*s -f%.*s < %.*s\n", name,
+                 kProgramName.data(), name, kProgramName.data(), static_cast<int>(from.size()), from.data(),
+                 static_cast<int>(file->size()), file->data());
 }
 
 // Feeds the entries, from the arguments or standard input, to `sink`; 0, or
@@ -235,18 +226,21 @@ int main(int argc, char** argv)
         case Request::What::Help:
             return writeRequested(io->out, help());
         case Request::What::Version:
-            return writeRequested(io->out, "mrvdate-convert " MRVDATE_VERSION "\n");
+            return writeRequested(io->out,
+                                  std::string(kProgramName) + " " + std::string(kProgramVersion) + "\n");
         case Request::What::UsageError:
             return usageError(request.problem);
         case Request::What::Run:
             break;
         }
-        return run(request.options, calendarName(request.options.calendar), *io);
+        return run(request.options, mrv::facts(request.options.calendar).id, *io);
     } catch (const std::bad_alloc&) {
         // Every answer already made goes out before the message.
         if (io)
             io->out.flush();
-        std::fputs("mrvdate-convert: out of memory\n", stderr);
+        // Nothing that allocates: the name and the message as they are.
+        std::fprintf(stderr, "%.*s: out of memory\n", static_cast<int>(kProgramName.size()),
+                     kProgramName.data());
         return kUsageOrIoError;
     }
 }

@@ -8,6 +8,7 @@ set(mrv_core_headers
   ${PROJECT_SOURCE_DIR}/core/Calendar.h
   ${PROJECT_SOURCE_DIR}/core/Entry.h
   ${PROJECT_SOURCE_DIR}/core/NumberReader.h
+  ${PROJECT_BINARY_DIR}/core/texts/CalendarTable.h
   ${PROJECT_BINARY_DIR}/core/texts/RefusalMessages.h)
 set_target_properties(mrvcore PROPERTIES OUTPUT_NAME mrvdate-core EXPORT_NAME core)
 # A caller of MRVDate::core compiles as C++20, as the headers need.

@@ -14,3 +14,10 @@ set(MRVDATE_PROJECT_PAGE_URL "http://mrv.example.org/mrv/mrv.html")
 set(MRVDATE_UPDATE_SITE_URL "http://get.example.org")
 # Package metadata names the project page over https.
 string(REGEX REPLACE "^http:" "https:" MRVDATE_HOMEPAGE_URL "${MRVDATE_PROJECT_PAGE_URL}")
+# The man pages' date, "December 2026", from the release date.
+string(SUBSTRING "${MRVDATE_RELEASE_DATE}" 0 4 mrv_release_year)
+string(SUBSTRING "${MRVDATE_RELEASE_DATE}" 5 2 mrv_release_month)
+math(EXPR mrv_release_month "${mrv_release_month} - 1")
+set(mrv_months January February March April May June July August September October November December)
+list(GET mrv_months ${mrv_release_month} mrv_release_month)
+set(MRVDATE_RELEASE_MONTH "${mrv_release_month} ${mrv_release_year}")

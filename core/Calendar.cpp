@@ -12,14 +12,14 @@
 namespace mrv {
 namespace {
 
-// Inclusive limits on the entered value: the same span of years on every
-// calendar, 30682 BC (SC 11.47, BW 32767) to 34853 AD (SC 666.81, AW 32767).
-constexpr float kScLowest = 1147.0f;   // hundredfold SC 11.47
-constexpr float kScHighest = 66681.0f; // hundredfold SC 666.81
-constexpr double kEyLowest = -30682.0;
-constexpr double kEyHighest = 34853.0;
-constexpr std::int16_t kAwLowest = -32767;
-constexpr std::int16_t kAwHighest = 32767;
+// Inclusive limits on the entered value, from the calendars' table: the
+// same span of years on every calendar. SC is worked in hundredfold singles.
+constexpr float kScLowest = static_cast<float>(facts(CalendarKind::SC).lowest * 100.0);
+constexpr float kScHighest = static_cast<float>(facts(CalendarKind::SC).highest * 100.0);
+constexpr double kEyLowest = facts(CalendarKind::EY).lowest;
+constexpr double kEyHighest = facts(CalendarKind::EY).highest;
+constexpr auto kAwLowest = static_cast<std::int16_t>(facts(CalendarKind::AW).lowest);
+constexpr auto kAwHighest = static_cast<std::int16_t>(facts(CalendarKind::AW).highest);
 // Release 1.1.0's, which held the AW path's EY year in 16 bits.
 constexpr double kClassicEyLowest = -30681.0;
 constexpr std::int16_t kClassicAwHighest = 30681;
@@ -42,7 +42,7 @@ void writeResultLine(const Working& w, std::string_view separator, char* const b
     if (separator.size() > ResultLine::kMaxSeparator)
         separator = ".";
     static_assert(ResultLine::kCapacity >= 40 + 2 * (kMaxNumberText + ResultLine::kMaxSeparator));
-    char* out = put(begin, "SC ");
+    char* out = put(put(begin, facts(CalendarKind::SC).prefix), " ");
     at.scBegin = static_cast<std::size_t>(out - begin);
     if (w.scHundredths) {
         out = digits::small(out, *w.scHundredths / 100);
@@ -52,7 +52,7 @@ void writeResultLine(const Working& w, std::string_view separator, char* const b
         out = writeFixedTwoDecimalText(out, w.scValue, separator);
     }
     at.scEnd = static_cast<std::size_t>(out - begin);
-    out = put(out, "  -  EY ");
+    out = put(put(put(out, "  -  "), facts(CalendarKind::EY).prefix), " ");
     at.eyBegin = static_cast<std::size_t>(out - begin);
     // The limits keep the EY year away from -32768, the one value whose
     // absolute value would not fit.
@@ -63,7 +63,7 @@ void writeResultLine(const Working& w, std::string_view separator, char* const b
     at.awBelowZero = w.awValue < 0;
     out = put(out, "  -  ");
     at.awBegin = static_cast<std::size_t>(out - begin);
-    out = put(out, w.awValue < 0 ? "BW " : "AW ");
+    out = put(put(out, w.awValue < 0 ? "BW" : facts(CalendarKind::AW).prefix), " "); // BW: before the war
     out = digits::small(out, static_cast<std::uint32_t>(w.awValue < 0 ? -w.awValue : w.awValue));
     at.size = static_cast<std::size_t>(out - begin);
 }
@@ -165,25 +165,6 @@ std::string notANumberMessage(std::string_view entry)
         message += "...";
     message += kNotANumberMessage.substr(at + 2);
     return message;
-}
-
-std::optional<CalendarKind> calendarFromName(std::string_view name)
-{
-    auto equals = [name](std::string_view candidate) {
-        if (name.size() != candidate.size())
-            return false;
-        for (std::size_t i = 0; i < name.size(); ++i)
-            if ((name[i] | 0x20) != candidate[i])
-                return false;
-        return true;
-    };
-    if (equals("sc"))
-        return CalendarKind::SC;
-    if (equals("ey"))
-        return CalendarKind::EY;
-    if (equals("aw"))
-        return CalendarKind::AW;
-    return std::nullopt;
 }
 
 } // namespace mrv

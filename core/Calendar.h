@@ -2,6 +2,7 @@
 // Morvane timeline: Space Century (SC), Earth Year (EY) and After War (AW).
 #pragma once
 
+#include "CalendarTable.h"
 #include "RefusalMessages.h"
 
 #include <cstddef>
@@ -10,9 +11,6 @@
 #include <string_view>
 
 namespace mrv {
-
-// The three calendars, in the order their texts list them.
-enum class CalendarKind { SC = 0, EY = 1, AW = 2 };
 
 struct ConversionOutcome {
     // Every front end's one list of what an entry gives: the window's and
@@ -99,8 +97,5 @@ enum class Pairing {
 ConversionOutcome::Kind convertNumber(std::optional<CalendarKind> calendar, std::optional<double> entry,
                                       bool yearZero, std::string_view decimalSeparator, char* out,
                                       LinePieces& pieces, Pairing pairing = Pairing::OneCount);
-
-// Parses "sc", "ey" or "aw" (any case).
-std::optional<CalendarKind> calendarFromName(std::string_view name);
 
 } // namespace mrv

@@ -26,7 +26,7 @@ inline constexpr Control kControls[] = {
      -1,
      Label,
      "Frame1",
-     texts::calendars::prefixes[0],
+     facts(CalendarKind::SC).prefix,
      {120, 400, 375, 255},
      FontRole::Bold},
     {"txtInputBox",
@@ -136,6 +136,11 @@ inline constexpr auto& kLibraryPictures = texts::pictures;
 constexpr TwipsRect libraryPicturePlace(int index)
 {
     return {360 + 360 * index, 2400, 1710, 2445};
+}
+// Library picture `index` as a control, built as every other is.
+constexpr Control libraryPicture(int index)
+{
+    return {"imgLibrary", index, Picture, "clientArea", "", libraryPicturePlace(index)};
 }
 
 // What each menu entry runs.

@@ -75,9 +75,7 @@ Effects Rules::optDate_Click(int Index)
 {
     Effects effects;
     if (Index >= 0 && Index < static_cast<int>(std::size(kOptionCalendars)))
-        effects.push_back(
-            {Kind::SetPrefix,
-             std::string(texts::calendars::prefixes[static_cast<std::size_t>(kOptionCalendars[Index])])});
+        effects.push_back({Kind::SetPrefix, std::string(facts(kOptionCalendars[Index]).prefix)});
     awaitingFirstEntry = false;
     effects.push_back(giveFocus("txtInputBox"));
     return effects;

@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -218,6 +219,11 @@ void frmMRVDate::lblDateBox_ContextMenu(const QPoint& pos)
 {
     resultMenu->actions().constFirst()->setEnabled(!lblDateBox->text().isEmpty());
     resultMenu->popup(lblDateBox->mapToGlobal(pos));
+}
+
+void frmMRVDate::resultCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(lblDateBox->text());
 }
 
 bool frmMRVDate::eventFilter(QObject* watched, QEvent* event)

@@ -57,7 +57,9 @@ private:
     void showWindow(std::string_view form);
     void giveFocus(QWidget* control);
     void setResult(const QString& line);
+    // The window's own: the result box's context menu and its Copy.
     void lblDateBox_ContextMenu(const QPoint& pos);
+    void resultCopy_Click();
 
     QLabel* Label1 = nullptr;
     mrv::ui::AccessKeyFrame* Frame1 = nullptr;

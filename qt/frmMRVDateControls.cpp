@@ -4,12 +4,9 @@
 
 #include "DesignedControl.h"
 #include "Texts.h"
-#include "Twips.h"
 #include "frmMRVDateDesign.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,8 +69,7 @@ void frmMRVDate::createResultBox(QWidget* client)
     resultMenu->setObjectName(QStringLiteral("resultMenu"));
     QAction* copy = resultMenu->addAction(QStringLiteral("Copy"));
     copy->setObjectName(QStringLiteral("resultCopy"));
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(lblDateBox->text()); });
+    connect(copy, &QAction::triggered, this, &frmMRVDate::resultCopy_Click);
 }
 
 void frmMRVDate::createPictures(QWidget* client)
@@ -82,11 +78,7 @@ void frmMRVDate::createPictures(QWidget* client)
     imgMain->setSource(QStringLiteral(":/pictures/main-initial.png"));
 
     for (int i = 0; i < kLibraryPictures; ++i) {
-        auto* image = new PictureBox(client);
-        image->setObjectName(QStringLiteral("imgLibrary"));
-        image->setProperty("index", i);
-        image->setGeometry(twipsRect(design::libraryPicturePlace(i)));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* image = designed<PictureBox>(client, design::libraryPicture(i));
         image->setSource(QStringLiteral(":/pictures/") + toQString(mrv::texts::pictures[i]));
         image->hide();
         imgLibrary[i] = image;

@@ -3,12 +3,16 @@
 // pixels (15 twips to a pixel), the design's fonts and colours. The build
 // puts these rules ahead of the hand-written style.css, which says only
 // what the design does not (borders, the phone layout, dark colours, focus).
+// With "markup", it writes what the page's markup takes from the design
+// instead (page_markup.cpp).
 #include "SecondaryWindowDesigns.h"
 #include "frmMRVDateDesign.h"
+#include "page_markup.h"
 
 #include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -66,8 +70,12 @@ void writeForm(const forms::FormDesign& form, std::span<const forms::ControlDesi
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string_view(argv[1]) == "markup") {
+        writePageMarkup();
+        return 0;
+    }
     std::printf("/* Made by the build from the windows' designs (forms/): change them there. */\n:root {\n"
                 "  --design-faces: \"%.*s\"",
                 static_cast<int>(forms::kFace.size()), forms::kFace.data());

@@ -1,7 +1,8 @@
 'use strict';
 // The anchor page's stand-in for the core: the same functions over a plain
 // byte array, no WebAssembly. It answers every entry with the entry itself
-// ("0" as the year zero), enough for the page to run as it does.
+// ("0" as the year zero), and the window's rules with no effects: enough
+// for the page to load as it does.
 var createMrvCore = () => {
   const HEAPU8 = new Uint8Array(1 << 16);
   const encoder = new TextEncoder();
@@ -29,6 +30,13 @@ var createMrvCore = () => {
     },
     _mrv_result_line: () => line,
     _mrv_result_length: () => length,
+    // The window's rules: every event answers no effects.
+    _mrv_effects: () => 0,
+    _mrv_optDate_Click: () => 0,
+    _mrv_txtInputBox_Change: () => 0,
+    _mrv_txtInputBox_GotFocus: () => 0,
+    _mrv_cmdConvert_Click: () => 0,
+    _mrv_mnuHelp_Click: () => 0,
   });
 };
 window.mrvCoreReady = createMrvCore();

@@ -32,6 +32,8 @@ expect() {
 
 expect 0 '^Usage: .*MRVDate \[options\].*--version' 0 --help
 expect 0 '^Usage: ' 0 -h
+# The calendars as their table names them.
+expect 0 'Space Century \(SC\), Earth Year \(EY\) and After War \(AW\)\.' 0 --help
 expect 0 "^MRVDate $version\$" 0 --version
 # Qt's options, with a value apart or attached, pass through to Qt.
 expect 0 "^MRVDate $version\$" 0 -platform offscreen -style=fusion -reverse --version

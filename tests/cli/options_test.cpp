@@ -3,6 +3,7 @@
 #include "OptionTable.h"
 #include "Options.h"
 
+#include <cstdio>
 #include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -110,6 +111,27 @@ TEST(Options, DefinedOnceAndDocumented)
     for (std::string line; std::getline(help, line); ++lines)
         EXPECT_LE(line.size(), 80u) << line;
     EXPECT_LE(lines, 24);
+}
+
+// The man page as the build configures it: every value given, and each
+// calendar's id, name and range as the calendars' table has them.
+TEST(Options, ManPageSaysTheCalendarsOfTheTable)
+{
+    std::ifstream file(MRVDATE_CONVERT_MADE_MAN);
+    const std::string man{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_FALSE(man.empty());
+    EXPECT_EQ(man.find('@'), std::string::npos);
+    auto roff = [](double limit) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", limit);
+        return (limit < 0 ? "\\" : "") + std::string(text);
+    };
+    for (const mrv::CalendarFacts& calendar : mrv::kCalendars) {
+        for (const std::string& said :
+             {"\\fB" + std::string(calendar.id) + "\\fR", std::string(calendar.name),
+              roff(calendar.lowest) + " to " + roff(calendar.highest)})
+            EXPECT_NE(man.find(said), std::string::npos) << said;
+    }
 }
 
 TEST(Options, HelpAndVersionWinOverEverythingAfterThem)

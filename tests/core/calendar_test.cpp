@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <utility>
 
 using mrv::CalendarKind;
 using mrv::ConversionOutcome;
@@ -277,6 +278,33 @@ TEST(CalendarNames, ParseInAnyCase)
     EXPECT_EQ(mrv::calendarFromName("a"), std::nullopt);
     EXPECT_EQ(mrv::calendarFromName("awx"), std::nullopt);
     EXPECT_EQ(mrv::calendarFromName("3c"), std::nullopt);
+}
+
+// The table's limits are the ones the conversion applies: each converts,
+// and the next date beyond it is out of range.
+TEST(CalendarTable, LimitsConvertAndOneStepBeyondIsRefused)
+{
+    using Kind = ConversionOutcome::Kind;
+    for (const mrv::CalendarFacts& calendar : mrv::kCalendars) {
+        const double step = calendar.kind == SC ? 0.01 : 1.0;
+        const std::pair<double, Kind> cases[] = {{calendar.lowest, Kind::Converted},
+                                                 {calendar.highest, Kind::Converted},
+                                                 {calendar.lowest - step, Kind::OutOfRange},
+                                                 {calendar.highest + step, Kind::OutOfRange}};
+        for (const auto& [value, kind] : cases) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.2f", value);
+            EXPECT_EQ(mrv::convert(calendar.kind, text).kind, kind) << calendar.id << ' ' << text;
+        }
+    }
+}
+
+TEST(CalendarTable, InWordsNamesEachCalendarWithItsLabel)
+{
+    EXPECT_EQ(mrv::calendarsInWords(&mrv::CalendarFacts::prefix),
+              "Space Century (SC), Earth Year (EY) and After War (AW)");
+    EXPECT_EQ(mrv::calendarsInWords(&mrv::CalendarFacts::id),
+              "Space Century (sc), Earth Year (ey) and After War (aw)");
 }
 
 } // namespace

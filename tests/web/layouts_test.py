@@ -187,7 +187,7 @@ def crisp_pictures(d, url, dark):
 
 def behaviours(d, url, dark):
     """The page's own table of behaviours, by keys and clicks, in this layout."""
-    skip = (page_test.layout_in_pixels, page_test.page_weight, page_test.narrow_screen,
+    skip = (page_test.layout_in_pixels, page_test.design_fonts, page_test.page_weight, page_test.narrow_screen,
             page_test.opened_from_folder)
     for name, test, _ in page_test.ROWS:
         if test not in skip:

@@ -243,6 +243,19 @@ def layout_in_pixels(d, url, slow):
     expect((0 <= index <= 6, width), (True, 114), "the picture")
 
 
+def design_fonts(d, url, slow):
+    load(d, url)
+    fonts = d.execute_script("""
+        return ['Label1', 'Frame1Caption', 'txtInputBox', 'cmdConvert', 'lblOptDate0', 'lblDateBox'].map((id) => {
+          const s = getComputedStyle(document.getElementById(id));
+          return [id, s.fontSize, s.fontWeight];
+        });""")
+    # 8.25 pt is 11 px, 12 pt 16 px; Label1 and the result bold.
+    expect(fonts, [["Label1", "11px", "700"], ["Frame1Caption", "11px", "400"], ["txtInputBox", "11px", "400"],
+                   ["cmdConvert", "11px", "400"], ["lblOptDate0", "11px", "400"], ["lblDateBox", "16px", "700"]],
+           "fonts")
+
+
 def page_weight(d, url, slow):
     watch_ready(d)
     load(d, url)
@@ -320,6 +333,30 @@ def typed_before_the_core(d, folder, slow):
                      sel=[0, 4])
 
 
+# Keys typed while the core loads, and the state the moment it is ready:
+# the first keystroke chooses SC and leaves the entry as typed (the date
+# box's focus at the load selects no entry typed since); an option chosen
+# after it stays chosen; a menu command runs.
+BEFORE_THE_CORE = [
+    (("11.4",), dict(value="11.4", sel=[4, 4], chosen=[0], prefix="SC", focus="txtInputBox")),
+    (("5", ("alt", "a")), dict(value="5", chosen=[2], prefix="AW", focus="txtInputBox")),
+    ((("alt", "h"), "i"), dict(dialog="frmInstructions", chosen=[], focus="frmInstructions_cmdOK")),
+]
+
+
+def first_keystroke_before_the_core(d, folder, slow):
+    for typed, want in BEFORE_THE_CORE:
+        core = threading.Event()
+        with static_server(folder, held={"mrvcore.js": core}) as (_, url):
+            d.get(url)
+            WebDriverWait(d, 20).until(lambda d: d.execute_script("return !!(window.MRV && MRV.frmMRVDate)"))
+            keys(d, *typed, slow=slow)
+            expect_state(d, f"{typed} before the core", result="", dialog="")
+            core.set()
+            WebDriverWait(d, 20).until(lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+            expect_state(d, f"{typed}, the core ready", **want)
+
+
 def offline_after_first_visit(d, folder, slow):
     with static_server(folder) as (server, url):
         load(d, url)
@@ -350,6 +387,7 @@ ROWS = [
     ("Help > About and its link", about_window, False),
     ("Help > Morvane website; Escape leaves the menu", website_entry, False),
     ("layout in pixels, a stored picture", layout_in_pixels, False),
+    ("the design's fonts", design_fonts, False),
     ("page weight <= 100 KB before it converts", page_weight, False),
     ("360 px wide: nothing scrolls sideways", narrow_screen, False),
     ("served: no console errors", no_console_errors, False),
@@ -382,6 +420,9 @@ def main():
         for slow in (False, True):
             results.append(run("typed and Enter before the core loads: converts when it is ready"
                                + (", at typing speed" if slow else ""), typed_before_the_core, d, SITE, slow))
+            results.append(run("first keystroke, option, menu before the core loads: each runs when it is ready"
+                               + (", at typing speed" if slow else ""), first_keystroke_before_the_core, d, SITE,
+                               slow))
     with chromium() as d:
         results.append(run("installable; a reload with the network off after one visit", offline_after_first_visit,
                            d, SITE, False))

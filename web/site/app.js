@@ -1,28 +1,17 @@
 'use strict';
-// The main window frmMRVDate: its handlers, named as the window's, on the
-// converter (converter.js), the date box's focus rules (focus.js) and the
-// modal windows and menu (windows.js, menu.js).
+// The main window frmMRVDate: its events go to the window's rules (rules.js,
+// the same as every front end's) and it only carries out the effects they
+// answer, on the date box's focus (focus.js) and the modal windows and menu
+// (windows.js, menu.js). Events before the rules are ready wait, in order.
 {
   const $ = (id) => document.getElementById(id);
   const MRV = window.MRV;
-  const { Outcome } = MRV;
-  const { txtInputBox_GotFocus, giveFocusToInputBox, returnFocus } = MRV.focus;
+  const { giveFocusToInputBox, returnFocus } = MRV.focus;
   const txtInputBox = $('txtInputBox');
-  const cmdConvert = $('cmdConvert');
   const lblDateBox = $('lblDateBox');
-  const lblDatePrefix = $('lblDatePrefix');
   const optDate = [0, 1, 2].map((i) => $('optDate' + i));
   // The windows' texts, made by the build (texts.js).
   const { prefixes, names: calendarNames } = window.mrvTexts.calendars;
-  const refusals = window.mrvTexts.refusals;
-
-  let awaitingFirstEntry = true;
-
-  let converter = null;
-  const ready = MRV.converterReady.then((made) => {
-    converter = made;
-    document.documentElement.dataset.ready = 'true';
-  });
 
   // The line's three pieces are kept whole where a narrow screen wraps it.
   function setResult(line) {
@@ -34,84 +23,97 @@
     }));
   }
 
-  function optDate_Click(index) {
-    if (index >= 0 && index < prefixes.length) {
-      lblDatePrefix.textContent = prefixes[index];
-      $('lblDatePrefixSpoken').textContent = 'on the ' + calendarNames[index] + ' calendar';
+  // What each effect does on the page. The page is centred by its style and
+  // draws its picture as it loads (picture.js); a page has no beep of its
+  // own, and no end.
+  const effects = {
+    SetPrefix({ text }) {
+      $('lblDatePrefix').textContent = text;
+      const name = calendarNames[prefixes.indexOf(text)];
+      if (name) $('lblDatePrefixSpoken').textContent = 'on the ' + name + ' calendar';
+    },
+    CheckOption: ({ index }) => { optDate[index].checked = true; },
+    SetResult: ({ text }) => setResult(text),
+    // A control that has the focus already raises no "got focus".
+    GiveFocus({ control }) {
+      if (document.activeElement !== $(control)) $(control).focus();
+    },
+    SelectEntry: () => txtInputBox.select(),
+    OpenWebPage: () => window.open($('frmMRVDate').dataset.projectPage, '_blank', 'noopener'),
+  };
+  // The effects that wait: the rest of the event's effects follow the OK.
+  const waits = {
+    ShowBox({ text, title, icon }, then) {
+      const before = document.activeElement;
+      MRV.messageBox(text, title, icon, () => {
+        returnFocus(before);
+        then();
+      });
+    },
+    ShowWindow: ({ control }, then) => MRV.showModal($(control), $(control + '_cmdOK'), then),
+  };
+
+  function carryOut(answered, done) {
+    for (let i = 0; i < answered.length; i++) {
+      const effect = answered[i];
+      if (waits[effect.kind]) {
+        waits[effect.kind](effect, () => carryOut(answered.slice(i + 1), done));
+        return;
+      }
+      if (effects[effect.kind]) effects[effect.kind](effect);
     }
-    awaitingFirstEntry = false;
-    giveFocusToInputBox();
+    done();
   }
 
-  // An access key acts as a click on the option.
-  function chooseCalendar(index) {
-    optDate[index].checked = true;
-    optDate_Click(index);
-  }
-
-  function txtInputBox_Change() {
-    if (awaitingFirstEntry) {
-      optDate[0].checked = true;
-      optDate_Click(0);
-      awaitingFirstEntry = false;
-    }
-  }
-
-  function cmdConvert_Click() {
-    if (!converter) {
-      ready.then(cmdConvert_Click);
+  // `event` asks the rules; `done` runs once its effects are carried out.
+  // A "got focus" that waits is dropped once another event follows it: the
+  // entry it would select has changed since.
+  let rules = null;
+  let waiting = [];
+  function send(event, done = () => {}) {
+    if (rules) {
+      carryOut(event(rules), done);
       return;
     }
-    const outcome = converter.convert(optDate.findIndex((o) => o.checked), txtInputBox.value);
-    if (outcome.kind === Outcome.Converted) {
-      setResult(outcome.text);
-      // Convert, then the date box: the box gets the focus again and selects.
-      if (document.activeElement === txtInputBox) txtInputBox_GotFocus();
-      else txtInputBox.focus();
-    } else if (outcome.kind === Outcome.OutOfRange) {
-      ShowOutOfRange(refusals.OutOfRange);
-    } else if (outcome.kind === Outcome.NotANumber) {
-      // The core's message, naming the entry as typed.
-      ShowOutOfRange({ ...refusals.NotANumber, message: outcome.text });
-    } else if (outcome.kind === Outcome.YearZero) {
-      // The year-zero notice leaves the entry as typed.
-      const { message, title, icon } = refusals.YearZero;
-      MRV.messageBox(message, title, icon, () => {
-        setResult('');
-        returnFocus(txtInputBox);
-      });
-    } else {
-      // Nothing typed: nothing changes, the entry wants typing.
-      giveFocusToInputBox();
-    }
+    if (event !== gotFocus) waiting = waiting.filter((w) => w.event !== gotFocus);
+    waiting.push({ event, done });
   }
+  MRV.rulesReady.then((made) => {
+    rules = made;
+    document.documentElement.dataset.ready = 'true';
+    for (const { event, done } of waiting.splice(0)) send(event, done);
+  });
 
-  // The out-of-range box, or the not-a-number one that behaves the same.
-  function ShowOutOfRange({ message, title, icon }) {
-    MRV.messageBox(message, title, icon, () => {
-      setResult('');
-      returnFocus(txtInputBox);
-      txtInputBox_GotFocus();
+  const gotFocus = (r) => r.txtInputBox_GotFocus();
+  // The option is checked as it is clicked (the access keys check it too),
+  // and again when a click that waited reaches the rules.
+  function chooseCalendar(index) {
+    optDate[index].checked = true;
+    send((r) => {
+      optDate[index].checked = true;
+      return r.optDate_Click(index);
     });
   }
+  // The entry and the option as they are when the rules read them.
+  const cmdConvert_Click = () =>
+    send((r) => r.cmdConvert_Click(optDate.findIndex((o) => o.checked), txtInputBox.value));
 
-  txtInputBox.addEventListener('input', txtInputBox_Change);
-  cmdConvert.addEventListener('click', cmdConvert_Click);
-  optDate.forEach((option, index) => option.addEventListener('click', () => optDate_Click(index)));
+  txtInputBox.addEventListener('input', () => send((r) => r.txtInputBox_Change()));
+  $('cmdConvert').addEventListener('click', cmdConvert_Click);
+  optDate.forEach((option, index) => option.addEventListener('click', () => chooseCalendar(index)));
 
-  // The Help menu's commands; each puts the focus back where it was.
+  // The Help menu's commands, the design's (menu.js); each puts the focus
+  // back where it was, after any window it shows.
   let beforeMenu = null;
   const leaveMenu = () => returnFocus(beforeMenu);
   MRV.commands.open = () => {
     beforeMenu = document.activeElement;
     MRV.openMenu(leaveMenu);
   };
-  MRV.commands.mnuHelpInstructions = () =>
-    MRV.showModal($('frmInstructions'), $('frmInstructions_cmdOK'), leaveMenu);
-  MRV.commands.mnuHelpAbout = () => MRV.showModal($('frmAbout'), $('frmAbout_cmdOK'), leaveMenu);
-  MRV.commands.mnuHelpWebsite = () =>
-    window.open($('mnuHelpWebsite').dataset.href, '_blank', 'noopener');
+  for (const entry of MRV.menuEntries) {
+    MRV.commands[entry.id] = () => send((r) => r.mnuHelp_Click(Number(entry.dataset.command)), leaveMenu);
+  }
 
-  MRV.frmMRVDate = { chooseCalendar, cmdConvert_Click };
+  MRV.frmMRVDate = { chooseCalendar, cmdConvert_Click, txtInputBox_GotFocus: () => send(gotFocus) };
   txtInputBox.focus();
 }

@@ -1,20 +1,17 @@
 'use strict';
-// The date box's focus: it selects its whole entry whenever it receives the
-// focus, except when the focus merely comes back to it (from another window
-// or tab, a dialog, the menu).
+// The date box's focus: it tells the main window (app.js) whenever it
+// receives the focus, except when the focus merely comes back to it (from
+// another window or tab, a dialog, the menu).
 {
   const MRV = window.MRV;
   const txtInputBox = document.getElementById('txtInputBox');
   let quiet = false;
   let windowLeft = false;
 
-  function txtInputBox_GotFocus() {
-    txtInputBox.select();
-  }
   txtInputBox.addEventListener('focus', () => {
     const returning = quiet || MRV.state.quiet || windowLeft;
     windowLeft = false;
-    if (!returning) txtInputBox_GotFocus();
+    if (!returning) MRV.frmMRVDate.txtInputBox_GotFocus();
   });
   window.addEventListener('blur', () => {
     windowLeft = document.activeElement === txtInputBox;
@@ -42,5 +39,5 @@
     if (document.activeElement === txtInputBox) txtInputBox.setSelectionRange(start, end, direction);
   }
 
-  MRV.focus = { txtInputBox_GotFocus, giveFocusToInputBox, returnFocus };
+  MRV.focus = { giveFocusToInputBox, returnFocus };
 }

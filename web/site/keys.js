@@ -19,8 +19,17 @@
     [letter(captions.cmdConvert)]: cmdConvert_Click,
     [letter(captions.mnuHelp)]: MRV.commands.open,
   };
+  // A menu entry's shortcut with Ctrl is the design's (the markup's data-ctrl-key).
+  const shortcut = (e) => e.ctrlKey && !e.altKey &&
+    MRV.menuEntries.find((entry) => entry.dataset.ctrlKey === e.key.toLowerCase());
   document.addEventListener('keydown', (e) => {
-    if (MRV.modalKey(e) || MRV.menuOpen() || e.ctrlKey || e.metaKey) return;
+    if (MRV.modalKey(e) || MRV.menuOpen()) return;
+    const entry = shortcut(e);
+    if (entry) {
+      e.preventDefault();
+      MRV.commands[entry.id]();
+    }
+    if (e.ctrlKey || e.metaKey) return;
     if (e.altKey) {
       // The letter as typed, or where no letter comes with Alt (macOS), the key's place.
       const key = /^[a-z]$/i.test(e.key) ? e.key.toLowerCase() : e.code.replace(/^Key/, '').toLowerCase();

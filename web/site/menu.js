@@ -30,8 +30,10 @@
   }
 
   const commands = {};
+  // The focus goes back before the command runs, so that a web page it
+  // opens leaves the date box as a window left.
   function choose(entry) {
-    closeMenu(entry.id === 'mnuHelpWebsite');
+    closeMenu(true);
     commands[entry.id]();
   }
 
@@ -54,7 +56,7 @@
       if (at >= 0) choose(entries[at]);
     } else if (letter && !e.ctrlKey) {
       choose(letter);
-    } else if (key === 'escape' || key === 'tab' || (e.altKey && (key === 'h' || key === 'alt'))) {
+    } else if (key === 'escape' || key === 'tab' || (e.altKey && (key === mnuHelp.dataset.key || key === 'alt'))) {
       closeMenu(true);
     } else {
       return; // other keys do nothing, and stay the browser's
@@ -66,5 +68,5 @@
       closeMenu(true);
   });
 
-  Object.assign(window.MRV, { openMenu, closeMenu, menuOpen, commands });
+  Object.assign(window.MRV, { openMenu, closeMenu, menuOpen, commands, menuEntries: entries });
 }
