@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Windows edition into build-windows/ with MinGW-w64: MRVDate.exe
+# (the Win32 window) and mrvdate-convert.exe, both static, then the
+# installer MRVDate-<version>-x64.msi and MRVDate-<version>-windows-x64.zip.
+# Installs what is missing first (the windows set of tools/packages.sh).
+# Checks that each program imports Windows' own DLLs only.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup-deps.sh windows
+build=${BUILD_DIR:-build-windows}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_WERROR=ON -DMRVDATE_BUILD_GUI=OFF \
+  -DBUILD_TESTING=OFF -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix \
+  ${MRVDATE_WINDOWS_CMAKE_ARGS:-} >/dev/null
+cmake --build "$build" -j "$(nproc)"
+
+# A DLL of MinGW's (libstdc++, libgcc, libwinpthread) beside the program
+# would have to ship with it: the programs link them in instead.
+bash tests/windows/check_imports.sh "$build/MRVDate.exe" "$build/mrvdate-convert.exe"
+version=$(sed -n 's/^set(MRVDATE_VERSION \([0-9.]*\))$/\1/p' cmake/Release.cmake)
+for f in "$build/MRVDate.exe" "$build/mrvdate-convert.exe" \
+  "$build/MRVDate-$version-x64.msi" "$build/MRVDate-$version-windows-x64.zip"; do
+  printf 'windows: %s (%s KB)\n' "$f" $(($(stat -c %s "$f") / 1024))
+done
