@@ -18,7 +18,8 @@ cmake --build "$build" -j "$(nproc)"
 # would have to ship with it: the programs link them in instead.
 bash tests/windows/check_imports.sh "$build/MRVDate.exe" "$build/mrvdate-convert.exe"
 version=$(sed -n 's/^set(MRVDATE_VERSION \([0-9.]*\))$/\1/p' cmake/Release.cmake)
-for f in "$build/MRVDate.exe" "$build/mrvdate-convert.exe" \
-  "$build/MRVDate-$version-x64.msi" "$build/MRVDate-$version-windows-x64.zip"; do
-  printf 'windows: %s (%s KB)\n' "$f" $(($(stat -c %s "$f") / 1024))
+sizes=()
+for f in MRVDate.exe mrvdate-convert.exe "MRVDate-$version-x64.msi" "MRVDate-$version-windows-x64.zip"; do
+  sizes+=("$f ($(($(stat -c %s "$build/$f") / 1024)) KB)")
 done
+printf 'windows: built in %s/: %s, %s, %s, %s\n' "$build" "${sizes[@]}"
