@@ -1,8 +1,9 @@
 // Start-up to first paint of Windows programs, interleaved: each round
 // starts every program once, in turn, and takes the time from CreateProcess
-// to the moment its one thread first waits for input with nothing left to
-// do (WaitForInputIdle), which is after the window and all its controls have
-// painted: paint messages come before idleness. Then the program is ended.
+// to the moment a visible top-level window of it and all its controls have
+// nothing left to paint. The program is first let reach its message loop
+// (WaitForInputIdle); the window is then polled, as a thread of another
+// program may go idle before the window is shown. Then the program is ended.
 //   first_paint ROUNDS PROGRAM...
 // prints one line per program: its median milliseconds and its path.
 #include <windows.h>
@@ -23,7 +24,42 @@ double now()
     return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Milliseconds from start to first idle, or a negative number on failure.
+struct Search {
+    DWORD process;
+    HWND window = nullptr;
+};
+
+BOOL CALLBACK anyPending(HWND window, LPARAM pending)
+{
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE))
+        *reinterpret_cast<bool*>(pending) = true;
+    return TRUE;
+}
+
+BOOL CALLBACK findShown(HWND window, LPARAM search)
+{
+    auto& s = *reinterpret_cast<Search*>(search);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != s.process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER))
+        return TRUE;
+    s.window = window;
+    return FALSE;
+}
+
+// Whether the process shows a window that it has painted whole.
+bool painted(DWORD process)
+{
+    Search search{process};
+    EnumWindows(findShown, reinterpret_cast<LPARAM>(&search));
+    if (!search.window || GetUpdateRect(search.window, nullptr, FALSE))
+        return false;
+    bool pending = false;
+    EnumChildWindows(search.window, anyPending, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+
+// Milliseconds from start to first paint, or a negative number on failure.
 double startOnce(const std::wstring& program)
 {
     std::wstring commandLine = L"\"" + program + L"\"";
@@ -34,13 +70,17 @@ double startOnce(const std::wstring& program)
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return -1;
-    const DWORD idle = WaitForInputIdle(process.hProcess, 30000);
+    bool shown = WaitForInputIdle(process.hProcess, 30000) == 0;
+    while (shown && !painted(process.dwProcessId)) {
+        shown = now() - start < 30000;
+        Sleep(0);
+    }
     const double elapsed = now() - start;
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return idle == 0 ? elapsed : -2;
+    return shown ? elapsed : -2;
 }
 
 } // namespace
@@ -57,7 +97,7 @@ int wmain(int argc, wchar_t** argv)
         for (int p = 2; p < argc; ++p) {
             const double ms = startOnce(argv[p]);
             if (ms < 0) {
-                std::fprintf(stderr, "%ls did not start or never went idle\n", argv[p]);
+                std::fprintf(stderr, "%ls did not start or showed no painted window\n", argv[p]);
                 return 1;
             }
             times[static_cast<std::size_t>(p - 2)].push_back(ms);

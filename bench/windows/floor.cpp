@@ -61,8 +61,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, 492, 187};
     AdjustWindowRect(&frame, kStyle, TRUE);
-    HWND window = CreateWindowW(L"Floor", L"Morvane Timeline Date Converter", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr, bar, instance, nullptr);
+    HWND window =
+        CreateWindowW(L"Floor", L"Morvane Timeline Date Converter", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, bar, instance, nullptr);
     for (const Control& c : kControls) {
         HWND control = CreateWindowW(c.kind, c.text, c.style, c.x, c.y, c.width, c.height, window, nullptr,
                                      instance, nullptr);
