@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Lists the product's functions over 60 lines and files over 300, in core/,
-# cli/, ui/, shell/, app/ and web/: one "FILE:LINE: what" line each, status 1
+# cli/, qt/, shell/, app/ and web/: one "FILE:LINE: what" line each, status 1
 # if there is any. C++ functions by clang-tidy's readability-function-size,
 # the page's JavaScript functions by ESLint's max-lines-per-function.
 #   bash tools/check-sizes.sh [BUILD_DIR]
@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh sizes >&2
 
 max_function=60 max_file=300
-folders=(core cli ui shell app web npm)
+folders=(core cli qt shell app web npm)
 build=${1:-build-sizes}
 if [[ ! -f $build/compile_commands.json ]]; then
   cmake -S . -B "$build" -G Ninja -DBUILD_TESTING=OFF >/dev/null

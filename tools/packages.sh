@@ -90,3 +90,13 @@ desktop_packages=(weston qt6-wayland)
 # The unit-size report (tools/check-sizes.sh): function lengths of the C++
 # and of the page's JavaScript. Not part of the test command.
 sizes_packages=(clang-tidy eslint)
+
+# The Windows program's window tests (tests/win32/window_tests.sh): the
+# MinGW-w64 build run under Wine with Wine's own "MS Sans Serif"
+# (fonts-wine), on an X server of its own with a window manager; the
+# screenshots with ImageMagick's import.
+windows_test_packages=(
+  g++-mingw-w64-x86-64-posix wine64 fonts-wine
+  xvfb openbox x11-utils imagemagick
+  locales
+)

@@ -28,7 +28,7 @@ cmake --build build -j "$jobs"
 # run's output.
 show_window_manager_skip() {
   local log
-  for log in "$1"/tests/ui/window_manager/window_manager.log "$1"/tests/ui/wayland/wayland.log; do
+  for log in "$1"/tests/qt/window_manager/window_manager.log "$1"/tests/qt/wayland/wayland.log; do
     if [[ -f $log ]] && grep -q '^SKIP' "$log"; then
       echo "$(basename "$log" .log) test was skipped in $1:"
       sed 's/^/  /' "$log"

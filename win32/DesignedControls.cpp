@@ -30,7 +30,11 @@ COLORREF colourRef(forms::ColourRole role)
 
 ControlClass controlClassOf(const forms::ControlDesign& row)
 {
-    const DWORD tabStop = row.tabIndex != forms::kNoTabStop ? WS_TABSTOP : 0;
+    // A group of options is one tab stop, its first member's (Tab enters
+    // the group, the arrow keys move within it).
+    const bool stop =
+        row.tabIndex != forms::kNoTabStop && !(row.kind == ControlKind::OptionButton && row.index > 0);
+    const DWORD tabStop = stop ? WS_TABSTOP : 0;
     const DWORD edge = row.border == Border::FixedSingle ? WS_EX_CLIENTEDGE : 0;
     switch (row.kind) {
     case ControlKind::Frame:

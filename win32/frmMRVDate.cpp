@@ -146,6 +146,17 @@ LRESULT frmMRVDate::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_NEXTDLGCTL:
+        // What IsDialogMessage asks of a frame's access key: the focus to
+        // the control after it in tab order.
+        if (LOWORD(lParam)) {
+            nextTabFrom = reinterpret_cast<HWND>(wParam);
+        } else {
+            HWND from = nextTabFrom ? nextTabFrom : GetFocus();
+            nextTabFrom = nullptr;
+            SetFocus(GetNextDlgTabItem(window, from, wParam != 0));
+        }
+        return 0;
     case DM_GETDEFID:
         return MAKELRESULT(GetDlgCtrlID(controls.find("cmdConvert")), DC_HASDEFID);
     case WM_ACTIVATE:

@@ -54,6 +54,7 @@ private:
     // given back when it is active again; that return is no GotFocus.
     HWND focused = nullptr;
     bool returning = false;
+    HWND nextTabFrom = nullptr;
 };
 
 } // namespace mrv::win32
