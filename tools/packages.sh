@@ -33,15 +33,11 @@ toolchain_packages=(
   g++-mingw-w64-x86-64-posix wine64
 )
 
-# The Windows edition (tools/windows.sh): MinGW-w64 builds the two static
-# .exe files, msitools' wixl makes the installer, Wine with its fonts runs
-# them for the tests (tools/test-windows.sh), which read the resources back
-# with pefile.
-windows_packages=(
-  "${build_tool_packages[@]}" "${core_library_packages[@]}"
-  g++-mingw-w64-x86-64-posix msitools wixl
-  wine64 fonts-wine python3-pefile
-)
+# The Windows edition (tools/windows.sh): wixl (msitools) makes the
+# installer from the two programs that MinGW-w64 builds; its tests
+# (tools/test-windows.sh) read the programs' resources back with pefile.
+# With MinGW-w64 and Wine of the toolchains' set and the window tests' set.
+windows_packages=(msitools wixl python3-pefile)
 
 # The web edition (tools/web.sh): the core compiled to WebAssembly, a
 # static server for the built page (Python, which the batch converter's

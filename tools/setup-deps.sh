@@ -19,12 +19,15 @@ case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
 web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_packages[@]}") ;;
-windows) packages=("${windows_packages[@]}") ;;
+windows)
+  packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${toolchain_packages[@]}"
+    "${windows_packages[@]}" "${windows_test_packages[@]}")
+  ;;
 sizes) packages=("${window_packages[@]}" "${sizes_packages[@]}") ;;
 test)
   packages=("${window_packages[@]}" "${package_packages[@]}" "${package_check_packages[@]}" "${test_packages[@]}"
     "${desktop_packages[@]}" "${toolchain_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}"
-    "${wiki_test_packages[@]}" "${windows_packages[@]}")
+    "${wiki_test_packages[@]}" "${windows_packages[@]}" "${windows_test_packages[@]}")
   ;;
 *)
   echo "usage: setup-deps.sh window|package|web|windows|test|sizes" >&2
@@ -72,7 +75,7 @@ if ((${#missing[@]})); then
   rm -f "$log"
 fi
 
-if [[ $purpose == test ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+if [[ $purpose == test || $purpose == windows ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
   # A comma-decimal locale for the tests that prove reading ignores the locale.
   echo "setup: generating the de_DE.UTF-8 locale"
   sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen

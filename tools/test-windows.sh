@@ -28,11 +28,11 @@ step() {
   fi
 }
 
-step build bash tools/windows.sh
+step build env WITH_TESTS=1 bash tools/windows.sh
 [[ -f $build/MRVDate.exe ]] || exit 1
 step resources /usr/bin/python3 tests/windows/check_resources.py "$build/MRVDate.exe" "$version"
 if [[ -f tests/win32/window_tests.sh ]]; then
-  step windows bash tests/win32/window_tests.sh "$build"
+  step window-tests bash tests/win32/window_tests.sh "$build"
 fi
 step installer bash tests/windows/installer_test.sh "$build" "$version"
 echo "windows: $( ((failed)) && echo FAILED || echo passed) in $SECONDS s"

@@ -7,12 +7,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup-deps.sh windows
+# WITH_TESTS=1 (tools/test-windows.sh) builds the window tests' driver too.
 build=${BUILD_DIR:-build-windows}
+targets=(windows-packages)
+testing=OFF
+if [[ ${WITH_TESTS:-0} == 1 ]]; then
+  targets+=(win32_window_tests)
+  testing=ON
+fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_WERROR=ON -DMRVDATE_BUILD_GUI=OFF \
-  -DBUILD_TESTING=OFF -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix \
-  ${MRVDATE_WINDOWS_CMAKE_ARGS:-} >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_WERROR=ON -DBUILD_TESTING=$testing \
+  -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix >/dev/null
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 
 # A DLL of MinGW's (libstdc++, libgcc, libwinpthread) beside the program
 # would have to ship with it: the programs link them in instead.

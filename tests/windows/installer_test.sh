@@ -3,7 +3,8 @@
 # release installed, this one installed over it (a major upgrade: one entry
 # left in Add/Remove Programs, the new version's), the program started from
 # Program Files until its main window shows, the Start-menu shortcut there,
-# and msiexec /x leaving nothing behind. Then the zip's contents, exactly.
+# the older installer refused, and msiexec /x leaving nothing behind. Then
+# the zip's contents, exactly.
 #   installer_test.sh BUILD_DIR VERSION
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -65,14 +66,20 @@ fi
 # closing that window ends it (taskkill without /F asks it to close).
 "$MRV_WINE" 'C:\Program Files\MRVDate\MRVDate.exe' >"$work/program.log" 2>&1 &
 program=$!
-timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null 2>&1 ||
-  fail "the installed program showed no window \"$title\" within 30 s"
+shown() { xwininfo -name "$title" | grep -q 'Map State: IsViewable'; }
+_wine_wait_for 300 shown || fail "the installed program showed no window \"$title\" within 30 s"
 wine_run taskkill /IM MRVDate.exe >/dev/null 2>&1 || true
 if ! timeout 30 tail --pid="$program" -f /dev/null; then
   fail "the program did not end when its window was closed"
   kill "$program" 2>/dev/null || true
 fi
 wait "$program" 2>/dev/null || true
+
+# The older installer refuses to run over the newer release.
+if wine_run msiexec /i "$work/old.msi" /qn; then
+  fail "release 1.1.0's installer ran over $version"
+fi
+[[ $(entries) == "$version"$'\tThe MRVDate developers' ]] || fail "after the refused downgrade: $(entries)"
 
 wine_run msiexec /x "$msi" /qn || fail "msiexec /x failed ($?)"
 [[ -z $(entries) ]] || fail "after msiexec /x, Add/Remove Programs holds: $(entries)"
@@ -84,4 +91,4 @@ listing=$(/usr/bin/python3 -c 'import sys, zipfile; print(" ".join(zipfile.ZipFi
 [[ $listing == "MRVDate.exe mrvdate-convert.exe LICENSE.txt README.txt" ]] || fail "the zip holds: $listing"
 
 ((failures == 0)) || exit 1
-echo "installer: upgrade from 1.1.0, the program started, the shortcut, uninstall; the zip's four files"
+echo "installer: upgrade from 1.1.0, the program started, the shortcut, no downgrade, uninstall; the zip's four files"
