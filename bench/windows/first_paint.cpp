@@ -73,7 +73,7 @@ double startOnce(const std::wstring& program)
     bool shown = WaitForInputIdle(process.hProcess, 30000) == 0;
     while (shown && !painted(process.dwProcessId)) {
         shown = now() - start < 30000;
-        Sleep(0);
+        Sleep(1);
     }
     const double elapsed = now() - start;
     TerminateProcess(process.hProcess, 0);

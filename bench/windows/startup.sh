@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of MRVDate.exe under Wine, to its main window's first paint,
 # against the floor: a plain Win32 window with the same kinds of control
-# (floor.cpp). first_paint.exe starts the two in turn, ROUNDS rounds (40 by
+# (floor.cpp). first_paint.exe starts the two in turn, ROUNDS rounds (100 by
 # default) after one round to warm Wine's caches, and reports each one's
 # median. Then the sizes of both programs and of the installer.
 # Run as bash bench/run.sh windows-startup; builds into build-windows/.
@@ -20,7 +20,7 @@ windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
 programs=("$(windows_path "$build/MRVDate.exe")" "$(windows_path "$build/bench/windows/startup_floor.exe")")
 starter=$build/bench/windows/first_paint.exe
 wine_run "$starter" 1 "${programs[@]}" >/dev/null
-wine_run "$starter" "${ROUNDS:-40}" "${programs[@]}" | tr -d '\r' >"$build/bench-session/startup.txt"
+wine_run "$starter" "${ROUNDS:-100}" "${programs[@]}" | tr -d '\r' >"$build/bench-session/startup.txt"
 program_ms=$(awk -F'\t' 'NR == 1 { print $1 }' "$build/bench-session/startup.txt")
 floor_ms=$(awk -F'\t' 'NR == 2 { print $1 }' "$build/bench-session/startup.txt")
 kib() { echo $(($(stat -c %s "$1") / 1024)); }
@@ -32,4 +32,4 @@ echo "| start-up to first paint under Wine vs a plain Win32 window | $program_ms
 echo "| MRVDate.exe, mrvdate-convert.exe (static, stripped) | $(kib "$build/MRVDate.exe") KB, $(kib "$build/mrvdate-convert.exe") KB | |"
 echo "| MRVDate-$version-x64.msi, the zip | $(kib "$build/MRVDate-$version-x64.msi") KB, $(kib "$build/MRVDate-$version-windows-x64.zip") KB | |"
 echo
-echo "Medians of ${ROUNDS:-40} interleaved rounds under Wine $(wine_run --version 2>/dev/null | tr -d '\r'), Xvfb and openbox; $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
+echo "Medians of ${ROUNDS:-100} interleaved rounds under Wine $(wine_run --version 2>/dev/null | tr -d '\r'), Xvfb and openbox; $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
