@@ -8,7 +8,7 @@
 # build-windows/test-logs/ when it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-windows
+build="build-windows"
 version=$(sed -n 's/^set(MRVDATE_VERSION \([0-9.]*\))$/\1/p' cmake/Release.cmake)
 logs=$build/test-logs
 failed=0

@@ -13,7 +13,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMRVDATE_WERROR=ON -
   -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix >/dev/null
 cmake --build "$build" -j "${JOBS:-2}" --target windows-packages startup_floor first_paint >/dev/null
 
-# shellcheck source=../../tests/win32/wine_session.sh
+# shellcheck source=tests/win32/wine_session.sh
 source tests/win32/wine_session.sh
 wine_session_start "$build/bench-session"
 windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }

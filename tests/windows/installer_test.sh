@@ -16,7 +16,7 @@ stage=$build/packaging/windows/stage
 work=$build/installer-test
 rm -rf "$work"
 mkdir -p "$work"
-# shellcheck source=../win32/wine_session.sh
+# shellcheck source=tests/win32/wine_session.sh
 source "$here/tests/win32/wine_session.sh"
 wine_session_start "$work/session"
 
