@@ -7,10 +7,13 @@
 # stock-Qt window with the same controls, a bare window and a bare window
 # with one text label. Prints a short table.
 # Needs the test set of tools/packages.sh (Google Benchmark, mawk, time).
-# "bench/run.sh batch" runs the batch converter's part alone, without Qt.
+# "bench/run.sh batch" runs the batch converter's part alone, without Qt;
+# "bench/run.sh windows-startup" the Windows program's start-up under Wine
+# (bench/windows/startup.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
+[ "$part" = windows-startup ] && exec bash bench/windows/startup.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

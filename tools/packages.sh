@@ -33,6 +33,12 @@ toolchain_packages=(
   g++-mingw-w64-x86-64-posix wine64
 )
 
+# The Windows edition (tools/windows.sh): wixl (msitools) makes the
+# installer from the two programs that MinGW-w64 builds; its tests
+# (tools/test-windows.sh) read the programs' resources back with pefile.
+# With MinGW-w64 and Wine of the toolchains' set and the window tests' set.
+windows_packages=(msitools wixl python3-pefile)
+
 # The web edition (tools/web.sh): the core compiled to WebAssembly, a
 # static server for the built page (Python, which the batch converter's
 # tests also use to read its csv and jsonl back), and npm, which packs the

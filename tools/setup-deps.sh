@@ -3,6 +3,8 @@
 #   setup-deps.sh window    building and running the window program
 #   setup-deps.sh package   that and making the Debian package
 #   setup-deps.sh web       building and serving the web page
+#   setup-deps.sh windows   building the Windows edition and its installer,
+#                           and testing them under Wine
 #   setup-deps.sh test      all of those and everything the tests need, the
 #                           other toolchains' builds included
 #   setup-deps.sh sizes     the window's set and the unit-size report's linters
@@ -17,14 +19,18 @@ case $purpose in
 window) packages=("${window_packages[@]}") ;;
 package) packages=("${window_packages[@]}" "${package_packages[@]}") ;;
 web) packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${web_packages[@]}") ;;
+windows)
+  packages=("${build_tool_packages[@]}" "${core_library_packages[@]}" "${toolchain_packages[@]}"
+    "${windows_packages[@]}" "${windows_test_packages[@]}")
+  ;;
 sizes) packages=("${window_packages[@]}" "${sizes_packages[@]}") ;;
 test)
   packages=("${window_packages[@]}" "${package_packages[@]}" "${package_check_packages[@]}" "${test_packages[@]}"
     "${desktop_packages[@]}" "${toolchain_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}"
-    "${wiki_test_packages[@]}")
+    "${wiki_test_packages[@]}" "${windows_packages[@]}" "${windows_test_packages[@]}")
   ;;
 *)
-  echo "usage: setup-deps.sh window|package|web|test|sizes" >&2
+  echo "usage: setup-deps.sh window|package|web|windows|test|sizes" >&2
   exit 2
   ;;
 esac
@@ -69,7 +75,7 @@ if ((${#missing[@]})); then
   rm -f "$log"
 fi
 
-if [[ $purpose == test ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+if [[ $purpose == test || $purpose == windows ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
   # A comma-decimal locale for the tests that prove reading ignores the locale.
   echo "setup: generating the de_DE.UTF-8 locale"
   sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen

@@ -38,6 +38,8 @@ show_window_manager_skip() {
 show_window_manager_skip build
 # The core and the converter with Clang/libc++, MinGW-w64 under Wine, Emscripten under Node.
 bash tools/test-toolchains.sh
+# The Windows edition: both programs, the installer and the zip, tested under Wine.
+bash tools/test-windows.sh
 BUILD_DIR=build bash tools/test-web.sh # the web page: its core against the native one, the page in Chromium
 BUILD_DIR=build bash tools/test-wiki.sh # the wiki module against the native converter, then in MediaWiki
 bash tools/test-package.sh
