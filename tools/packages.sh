@@ -88,11 +88,7 @@ desktop_packages=(weston qt6-wayland)
 sizes_packages=(clang-tidy eslint)
 
 # The Windows program's window tests (tests/win32/window_tests.sh): the
-# MinGW-w64 build run under Wine with Wine's own "MS Sans Serif"
-# (fonts-wine), on an X server of its own with a window manager; the
-# screenshots with ImageMagick's import.
-windows_test_packages=(
-  g++-mingw-w64-x86-64-posix wine64 fonts-wine
-  xvfb openbox x11-utils imagemagick
-  locales
-)
+# MinGW-w64 build run under Wine (both in the toolchains' set) with Wine's
+# own "MS Sans Serif" (fonts-wine); the X server, window manager and the
+# comma-decimal locale come with the test set.
+windows_test_packages=(fonts-wine)

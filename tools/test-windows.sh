@@ -8,6 +8,8 @@
 # build-windows/test-logs/ when it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The tests need the test set (an X server, a window manager, the locale).
+bash tools/setup-deps.sh test >/dev/null
 build="build-windows"
 version=$(sed -n 's/^set(MRVDATE_VERSION \([0-9.]*\))$/\1/p' cmake/Release.cmake)
 logs=$build/test-logs

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the Windows program's windows to PNG under Wine, to look at: the
 # main window with a result, a refusal box, Instructions and About, at 96
-# and at 144 dpi, into BUILD_DIR/screenshots.
+# and at 144 dpi, into BUILD_DIR/screenshots. Needs the test set and
+# ImageMagick's import (imagemagick), which only this tool uses.
 # Usage: tools/win32-screenshots.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
