@@ -96,13 +96,14 @@ void frmMRVDate::createMenu()
 void frmMRVDate::layout(int dpi)
 {
     controls.layout(dpi);
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        if (pictures[i])
-            DeleteObject(pictures[i]);
-        const forms::TwipsRect place = design::libraryPicturePlace(static_cast<int>(i));
-        pictures[i] = loadPicture(design::kLibraryPictures[i], pixels(place.width, dpi),
-                                  pixels(place.height, dpi), dpi);
+    // Decoded when shown, for this DPI: the start decodes one picture, not
+    // the library.
+    for (HBITMAP& picture : pictures) {
+        if (picture)
+            DeleteObject(picture);
+        picture = nullptr;
     }
+    pictureDpi = dpi;
     if (shownPicture >= 0)
         showPicture(shownPicture);
     sizeToForm(window, design::kForm, dpi);
@@ -228,8 +229,13 @@ int frmMRVDate::chosenOption() const
 void frmMRVDate::showPicture(int index)
 {
     shownPicture = index;
-    SendMessageW(controls.find("imgMain"), STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(pictures[static_cast<std::size_t>(index)]));
+    HBITMAP& picture = pictures[static_cast<std::size_t>(index)];
+    if (!picture) {
+        const forms::TwipsRect place = design::libraryPicturePlace(index);
+        picture = loadPicture(design::kLibraryPictures[static_cast<std::size_t>(index)],
+                              pixels(place.width, pictureDpi), pixels(place.height, pictureDpi), pictureDpi);
+    }
+    SendMessageW(controls.find("imgMain"), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
 }
 
 void frmMRVDate::carryOut(const design::Effects& effects)

@@ -44,6 +44,7 @@ private:
     std::array<HBITMAP, forms::mainWindow::kLibraryPictures.size()> pictures{};
     forms::mainWindow::Rules rules;
     int shownPicture = -1;
+    int pictureDpi = 96;
     // The control that had the focus when the window was last deactivated,
     // given back when it is active again; that return is no GotFocus.
     HWND focused = nullptr;
