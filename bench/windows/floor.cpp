@@ -1,8 +1,15 @@
 // The start-up anchor: a plain Win32 window with the main window's kinds of
 // control (title label, frame, edit box, prefix label, default button, three
 // radio buttons, bordered result label, picture, menu bar), made the
-// shortest way, without the design tables, DPI scaling or fonts.
+// shortest way, without the design tables, DPI scaling or fonts. Built
+// twice: with FLOOR_PICTURE its picture control shows the 114 x 163 library
+// picture, decoded from its PNG resource by GDI+ as the program's is, so that
+// the two differ only in what the program adds; without it, an icon.
 #include <windows.h>
+#ifdef FLOOR_PICTURE
+#include <gdiplus.h>
+#include <shlwapi.h>
+#endif
 
 namespace {
 
@@ -33,13 +40,38 @@ const Control kControls[] = {
     {L"Button", L"&Earth Year (EY)", kChild | BS_AUTORADIOBUTTON, 16, 100, 161, 17},
     {L"Button", L"&After War (AW)", kChild | BS_AUTORADIOBUTTON, 16, 116, 161, 17},
     {L"Static", L"", kChild | WS_BORDER | SS_CENTER, 8, 148, 476, 25},
+#ifdef FLOOR_PICTURE
+    {L"Static", L"", kChild | SS_BITMAP, 370, 8, 114, 163},
+#else
     {L"Static", L"", kChild | SS_ICON, 376, 16, 32, 32},
+#endif
 };
+
+#ifdef FLOOR_PICTURE
+HBITMAP loadPicture(HINSTANCE instance)
+{
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(2), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(LockResource(LoadResource(instance, found))),
+                                        SizeofResource(instance, found));
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &bitmap);
+    stream->Release();
+    HBITMAP result = nullptr;
+    Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(bitmap, &result, 0xFFF0F0F0u);
+    Gdiplus::DllExports::GdipDisposeImage(bitmap);
+    return result;
+}
+#endif
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
+#ifdef FLOOR_PICTURE
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+#endif
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
@@ -68,8 +100,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         HWND control = CreateWindowW(c.kind, c.text, c.style, c.x, c.y, c.width, c.height, window, nullptr,
                                      instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+#ifdef FLOOR_PICTURE
+        if ((c.style & SS_TYPEMASK) == SS_BITMAP)
+            SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP,
+                         reinterpret_cast<LPARAM>(loadPicture(instance)));
+#else
         if ((c.style & SS_TYPEMASK) == SS_ICON)
             SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(windowClass.hIcon), 0);
+#endif
     }
     ShowWindow(window, show);
     UpdateWindow(window);
