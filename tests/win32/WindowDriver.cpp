@@ -216,6 +216,21 @@ void ProgramUnderTest::click(HWND control) const
     settle();
 }
 
+void ProgramUnderTest::openMenu(WORD letter) const
+{
+    press(letter, {VK_MENU});
+    waitFor([&] {
+        for (HWND top = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); top;
+             top = FindWindowExW(nullptr, top, L"#32768", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(top, &owner);
+            if (owner == process.dwProcessId && IsWindowVisible(top))
+                return true;
+        }
+        return false;
+    });
+}
+
 void ProgramUnderTest::settle() const
 {
     // Input is handled in order: once a last key has reached the program

@@ -54,6 +54,9 @@ public:
     void press(WORD key, const std::vector<WORD>& modifiers = {}) const;
     void type(const std::string& text) const;
     void click(HWND control) const;
+    // Alt and the menu's letter, then a wait until its drop-down shows, so
+    // that the entry's letter is not typed into the window instead.
+    void openMenu(WORD letter) const;
     // Sends the input and waits until the program has handled it.
     void settle() const;
 

@@ -212,7 +212,7 @@ TEST_F(MainWindow, CtrlXWithoutASelectionOrOnAnotherControlEnds)
 
 TEST_F(MainWindow, HelpMenuRunsEachCommandByItsLetter)
 {
-    program->press('H', {VK_MENU});
+    program->openMenu('H');
     program->press('X');
     EXPECT_TRUE(program->hasEnded());
 }
@@ -221,7 +221,7 @@ TEST_F(MainWindow, WebsiteOpensTheProjectPageEachTime)
 {
     const std::string before = openedAddresses();
     for (int time = 1; time <= 2; ++time) {
-        program->press('H', {VK_MENU});
+        program->openMenu('H');
         program->press('M');
         EXPECT_TRUE(waitFor([&] {
             const std::string now = openedAddresses().substr(before.size());

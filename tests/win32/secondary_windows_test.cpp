@@ -23,7 +23,7 @@ class SecondaryWindow : public ProgramTest {
 protected:
     HWND open(const Dialog& dialog) const
     {
-        program->press('H', {VK_MENU});
+        program->openMenu('H');
         program->press(dialog.menuKey);
         return program->waitForWindow(kClass, std::string(dialog.form.title));
     }
