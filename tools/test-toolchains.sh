@@ -2,8 +2,9 @@
 # Builds the conversion core, the forms, the batch converter and their tests
 # with the other toolchains and runs them: Clang with libc++ (build-clang),
 # MinGW-w64 with the programs run under Wine (build-mingw), Emscripten with the
-# programs run under Node (build-wasm). Each build configures the project's
-# own CMake with plain options, warnings as errors. A cross build runs the
+# programs run under Node (build-wasm); the Clang build also the version
+# resource's test. Each build configures the project's own CMake with plain
+# options, warnings as errors. A cross build runs the
 # core's tests under its emulator; its converter is run by the converter's
 # tests from the Clang build, through MRVDATE_CONVERT.
 # Needs the test set of tools/packages.sh.
@@ -27,7 +28,7 @@ step() { printf '%s: %s\n' "$1" "$2"; }
 
 # Clang and libc++, GoogleTest built from Debian's sources for that library.
 cmake -S . -B build-clang "${common[@]}" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ >/dev/null
-cmake --build build-clang -j "$jobs" --target "${targets[@]}" cli_tests cli_unit_tests >/dev/null
+cmake --build build-clang -j "$jobs" --target "${targets[@]}" cli_tests cli_unit_tests version_resource_tests >/dev/null
 (cd build-clang && ctest --output-on-failure -j "$jobs" | tail -n 3)
 step clang "core and converter tests passed"
 harness=$here/build-clang/tests/cli/cli_tests
