@@ -7,7 +7,8 @@
 # stock-Qt window with the same controls, a bare window and a bare window
 # with one text label. Prints a short table.
 # Needs the test set of tools/packages.sh (Google Benchmark, mawk, time).
-# "bench/run.sh batch" runs the batch converter's part alone, without Qt;
+# "bench/run.sh batch" runs the batch converter's part alone, without Qt,
+# "bench/run.sh startup" the window's start-up part alone;
 # "bench/run.sh windows-startup" the Windows program's start-up under Wine
 # (bench/windows/startup.sh).
 set -euo pipefail
@@ -31,6 +32,40 @@ else
     >/dev/null
 fi
 
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# Start-up: each program ends right after its window's first paint; the
+# four run in turn, round after round (ROUNDS, 60 by default).
+startup_table() {
+  export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  for p in window stock bare label; do
+    printf '%s\t0\t-\t%s\n' $p "$build/bench/startup_$p"
+  done | "$build/bench/rounds" "${ROUNDS:-60}" >"$work/startup.txt"
+  startup_ms() { awk -v n="$1" '$1 == n { print $2 }' "$work/startup.txt"; }
+  startup_mib() { awk -v n="$1" '$1 == n { printf "%.1f", $4 / 1024 }' "$work/startup.txt"; }
+
+  for p in window stock bare label; do
+    printf -v "${p}_ms" %s "$(startup_ms $p)"
+    printf -v "${p}_mib" %s "$(startup_mib $p)"
+  done
+
+  diff_mib() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f", a - b }'; }
+  echo "| start-up to first paint vs stock-Qt window | $window_ms ms vs $stock_ms ms: $(ratio "$window_ms" "$stock_ms")× | ≤ 0.97× |"
+  echo "| peak resident memory vs stock-Qt window | $window_mib MiB vs $stock_mib MiB: $(diff_mib "$window_mib" "$stock_mib") MiB | ≤ stock |"
+  echo "| start-up to first paint vs bare window | $window_ms ms vs $bare_ms ms: $(ratio "$window_ms" "$bare_ms")× | ≤ 1.25× |"
+  echo "| peak resident memory vs bare window | $window_mib MiB vs $bare_mib MiB: $(diff_mib "$window_mib" "$bare_mib") MiB | ≤ +6 MB |"
+  echo "| anchors: bare window, with one label | $bare_ms ms, $label_ms ms ($(ratio "$label_ms" "$bare_ms")×); $bare_mib MiB, $label_mib MiB | |"
+}
+if [ "$part" = startup ]; then
+  echo "| Measure | Result | Goal |"
+  echo "|---|---|---|"
+  startup_table
+  echo
+  echo "Medians of ${ROUNDS:-60} interleaved rounds; $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
+  exit 0
+fi
+
 # convert, CPU nanoseconds per call (Google Benchmark CSV: name,iterations,real_time,cpu_time,...).
 [ "$part" = batch ] || "$build/bench/bench_convert" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=csv 2>/dev/null >"$work/convert.csv"
@@ -50,7 +85,6 @@ awk '{ printf "%d\t%s\n", NR, $0 }' "$work/ey.txt" >"$work/ey.tsv"
 { printf 'n,year\r\n'; cat "$work/ey.csv"; } >"$work/ey-header.csv"
 { printf 'n;year\r\n'; tr , ';' <"$work/ey.csv"; } >"$work/ey-semicolon.csv"
 converter="$build/cli/mrvdate-convert"
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 cmp -s <("$converter" --from sc <"$work/sc.txt") <(mawk -f bench/sc-peer.awk "$work/sc.txt") ||
   { echo "bench/sc-peer.awk no longer writes what the converter writes" >&2; exit 1; }
 
@@ -162,32 +196,12 @@ if [ "$part" = batch ]; then
   exit 0
 fi
 
-# Start-up: each program ends right after its window's first paint; the
-# four run in turn, round after round (ROUNDS, 60 by default).
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-for p in window stock bare label; do
-  printf '%s\t0\t-\t%s\n' $p "$build/bench/startup_$p"
-done | "$build/bench/rounds" "${ROUNDS:-60}" >"$work/startup.txt"
-startup_ms() { awk -v n="$1" '$1 == n { print $2 }' "$work/startup.txt"; }
-startup_mib() { awk -v n="$1" '$1 == n { printf "%.1f", $4 / 1024 }' "$work/startup.txt"; }
-
-for p in window stock bare label; do
-  printf -v "${p}_ms" %s "$(startup_ms $p)"
-  printf -v "${p}_mib" %s "$(startup_mib $p)"
-done
-
 echo "| Measure | Result | Goal |"
 echo "|---|---|---|"
 for c in SC EY AW; do
   echo "| convert, $c entries | $(convert_ns $c) ns CPU per call | < 200 ns |"
 done
 batch_table
-diff_mib() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f", a - b }'; }
-echo "| start-up to first paint vs stock-Qt window | $window_ms ms vs $stock_ms ms: $(ratio "$window_ms" "$stock_ms")× | ≤ 0.97× |"
-echo "| peak resident memory vs stock-Qt window | $window_mib MiB vs $stock_mib MiB: $(diff_mib "$window_mib" "$stock_mib") MiB | ≤ stock |"
-echo "| start-up to first paint vs bare window | $window_ms ms vs $bare_ms ms: $(ratio "$window_ms" "$bare_ms")× | ≤ 1.25× |"
-echo "| peak resident memory vs bare window | $window_mib MiB vs $bare_mib MiB: $(diff_mib "$window_mib" "$bare_mib") MiB | ≤ +6 MB |"
-echo "| anchors: bare window, with one label | $bare_ms ms, $label_ms ms ($(ratio "$label_ms" "$bare_ms")×); $bare_mib MiB, $label_mib MiB | |"
+startup_table
 echo
 echo "Medians (batch: ${BATCH_ROUNDS:-25} interleaved rounds on processor $cpu, start-up: ${ROUNDS:-60} interleaved rounds); $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)."
