@@ -207,9 +207,15 @@ void ProgramUnderTest::click(HWND control) const
     input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    std::vector<INPUT> inputs{input};
+    send({input});
+    // Wine can deliver a button sent with the move at the pointer's old
+    // place: the button goes once the pointer has arrived.
+    waitFor([&] {
+        POINT at{};
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    });
     input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs.push_back(input);
+    std::vector<INPUT> inputs{input};
     input.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     inputs.push_back(input);
     send(inputs);

@@ -2,8 +2,8 @@
 # Runs the Windows windows' tests under Wine against BUILD_DIR's
 # MRVDate.exe (a MinGW-w64 build with its tests): in a Wine session of their
 # own (wine_session.sh), with a browser that records the addresses it is
-# asked to open; once at 96 dpi, once under a German locale (the decimal
-# comma), once at 144 dpi in a prefix of its own. Prints one summary line.
+# asked to open; once at 96 dpi, then under a German locale (the decimal
+# comma) and at 144 dpi, each in a prefix of its own. Prints one summary line.
 # Usage: window_tests.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -49,9 +49,19 @@ session=$build/wine-windows
 wine_session_start "$session" 96
 record_browser "$session"
 run 96dpi wine_run "$tests" --gtest_brief=1
-run comma env LC_ALL=de_DE.UTF-8 MRVDATE_TEST_COMMA=1 "$MRV_WINE" "$tests" --gtest_brief=1 \
-  --gtest_filter='MainWindow.EachCalendar*'
 wine_session_stop
+
+# Wine takes the user's regional settings from the locale its prefix is
+# made under: a prefix made in English can still give a later German
+# program "." as its decimal separator, so the comma run has its own.
+session=$build/wine-windows-comma
+LC_ALL=de_DE.UTF-8
+export LC_ALL
+wine_session_start "$session" 96
+record_browser "$session"
+run comma env MRVDATE_TEST_COMMA=1 "$MRV_WINE" "$tests" --gtest_brief=1 --gtest_filter='MainWindow.EachCalendar*'
+wine_session_stop
+unset LC_ALL
 
 session=$build/wine-windows-144
 wine_session_start "$session" 144
