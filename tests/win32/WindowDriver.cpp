@@ -1,5 +1,7 @@
 #include "WindowDriver.h"
 
+#include "Wide.h"
+
 #include <stdexcept>
 #include <thread>
 
@@ -7,26 +9,8 @@ namespace mrv::test {
 
 namespace {
 
-std::string narrow(const std::wstring& text)
-{
-    std::string out(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                     nullptr, 0, nullptr, nullptr)),
-        '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                        static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
-
-std::wstring wide(const std::string& text)
-{
-    std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(),
-                                                                  static_cast<int>(text.size()), nullptr, 0)),
-                     L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                        static_cast<int>(out.size()));
-    return out;
-}
+using win32::narrow;
+using win32::wide;
 
 INPUT key(WORD virtualKey, bool up)
 {
